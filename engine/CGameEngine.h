@@ -1,0 +1,74 @@
+#pragma once
+// The rules of the game: round setup, guesses and their evaluation, round end and scoring,
+// and the entries that start games and rounds. It never draws; every operation ends by
+// asking its host to refresh.
+
+#include "ChipSlot.h"
+#include "GameHost.h"
+#include "GameState.h"
+#include "RandomSource.h"
+
+class CGameEngine : public GameState {
+public:
+    // The engine keeps references to all three; they must outlive it.
+    CGameEngine(GameHost& host, RandomSource& random, const SlotTable& slots);
+
+    // Game flow.
+    void StartFirstGame();
+    void OnNewGame();
+    void OnNextRound();
+    void OnVariantChanged();
+
+    // Guess entry and evaluation.
+    void OnShapesDrop() { Drop(Shapes()); }
+    void OnColorsDrop() { Drop(Colors()); }
+    void OnShapesGuess() { Guess(Shapes()); }
+    void OnColorsGuess() { Guess(Colors()); }
+    void NarrowPoolByShapes();
+    void NarrowPoolByColors();
+
+    // Round setup and end.
+    void SetUpNewGame();
+    void ResetDragSources();
+    void EndRound();
+
+    // Sum of the round scores: the game total.
+    int GameTotal() const;
+    // The chip order position where round r's code begins.
+    int CodeStart(int round) const { return m_nOutOfPlay + round * m_nCodeLength; }
+
+    const SlotTable& Slots() const { return m_slots; }
+
+private:
+    // One board's fields: the two boards run the same operations over these.
+    struct BoardFields {
+        int board;
+        int32_t (&guess)[board::kRows][board::kSlots];
+        int32_t (&pegs)[board::kRows][board::kSlots];
+        const int32_t (&code)[board::kSlots];
+        int32_t& row;
+        int32_t& closed;
+        int32_t& rowFull;
+        int32_t& revealed;
+        int32_t& done;
+        int32_t& partnerDone;
+        void (CGameEngine::*narrow)();
+        BoardSlots& slots;
+    };
+    BoardFields Shapes();
+    BoardFields Colors();
+
+    void Drop(const BoardFields& b);
+    void Guess(const BoardFields& b);
+    void CloseBoard(const BoardFields& b, bool solved);
+    void TakeCode(int round);
+    void ResetRows();
+    void SetDropTargetsOnRow(BoardSlots& slots, int row);
+    void ClearDropTargets();
+    void RebuildPool(int usedChips);
+    bool IsBoardOpen(const BoardFields& b) const;
+
+    GameHost& m_host;
+    RandomSource& m_random;
+    SlotTable m_slots;
+};

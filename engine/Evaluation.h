@@ -1,0 +1,11 @@
+#pragma once
+// Scoring one guess row against the board's half of the code.
+
+struct Feedback {
+    int exact = 0;     // right attribute in the right place
+    int present = 0;   // right attribute in another place
+};
+
+// Exact matches first, then each remaining guess slot takes the lowest free code slot
+// holding its value. n is the number of slots in play (3 or 4).
+Feedback Evaluate(const int* guess, const int* code, int n);
