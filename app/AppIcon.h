@@ -1,0 +1,5 @@
+#pragma once
+#include <QIcon>
+
+// The application icon in every size the art provides.
+QIcon AppIcon();

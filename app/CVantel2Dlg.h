@@ -1,0 +1,60 @@
+#pragma once
+// The game's window: both boards, the centre grid and the scores, the game itself and the
+// sprite sheet, all owned for the whole run.
+
+#include <QDialog>
+#include <QIcon>
+
+#include "BoardControls.h"
+#include "CBoardRefresh.h"
+#include "CGameEngine.h"
+#include "CSpriteSheet.h"
+#include "MainLayout.h"
+#include "RandomSource.h"
+
+class CVantel2Dlg : public QDialog, private GameHost {
+    Q_OBJECT
+public:
+    static constexpr int IDM_ABOUTBOX = 0x0010;
+    static constexpr int IDM_INSTRUCTIONS = 0x8003;
+
+    // `dataFolder` is the player's local data folder (empty when there is none); `appFolder`
+    // holds the sprite sheet and the help file.
+    CVantel2Dlg(const QString& dataFolder, const QString& appFolder, QWidget* parent = nullptr);
+    ~CVantel2Dlg() override;
+
+    CGameEngine& Game() { return m_game; }
+    BoardControls& Controls() { return m_controls; }
+    const CSpriteSheet& Sprites() const { return m_sprites; }
+    // The control with the given id, or null.
+    QWidget* Control(int id) const;
+
+    void OnSysCommand(int id);
+
+protected:
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // What the game asks of the window.
+    void RefreshBoard() override { m_refresh.RefreshBoard(); }
+    void UpdateGuessButtons() override { m_refresh.UpdateGuessButtons(); }
+    void LoadActiveVariant(int32_t& variant) override;
+    void RecordFinishedGame(int variant, int total) override;
+
+    void PlaceControls();
+    QWidget* Widget(const layout::Entry& e);
+    void ConnectButtons();
+    void OpenInstructions();
+    void OpenHighScores();
+
+    QIcon m_hIcon;
+    BoardControls m_controls;
+    RandomSource m_random;
+    CGameEngine m_game;
+    CSpriteSheet m_sprites;
+    CBoardRefresh m_refresh;
+    QString m_dataFolder;
+    QString m_appFolder;
+};
