@@ -1,0 +1,116 @@
+#include "StatsFiles.h"
+
+#include <cstdio>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+#include "AtomicFile.h"
+#include "FileLock.h"
+
+namespace stats {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+bool IsAbsent(const fs::path& file)
+{
+    std::error_code ec;
+    return fs::status(file, ec).type() == fs::file_type::not_found;
+}
+
+// Reads at most `limit` bytes from the start of `file`. A read error (a folder in the file's
+// place, a failing disk) is told apart from the end of a short file.
+ReadOutcome ReadFileStart(const fs::path& file, size_t limit, std::vector<uint8_t>& bytes)
+{
+    const std::unique_ptr<std::FILE, FileCloser> stream(std::fopen(file.c_str(), "rb"));
+    if (!stream) return IsAbsent(file) ? ReadOutcome::Absent : ReadOutcome::Unreadable;
+    bytes.resize(limit);
+    bytes.resize(std::fread(bytes.data(), 1, limit, stream.get()));
+    return std::ferror(stream.get()) ? ReadOutcome::Unreadable : ReadOutcome::Read;
+}
+
+// The stored variant, if the configuration file holds a whole word naming one.
+std::optional<int32_t> ReadConfiguredVariant(const fs::path& configurationFile)
+{
+    std::vector<uint8_t> bytes;
+    if (ReadFileStart(configurationFile, kConfigurationBytes, bytes) != ReadOutcome::Read) return {};
+    if (bytes.size() < kConfigurationBytes) return {};
+    const int32_t variant = DecodeWord(bytes.data());
+    if (!IsVariant(variant)) return {};
+    return variant;
+}
+
+}  // namespace
+
+fs::path DataFolder(const fs::path& base)
+{
+    return base / kCompanyFolderName / kDataFolderName;
+}
+
+std::optional<fs::path> PrepareDataFolder(const fs::path& base, const char* fileName)
+{
+    if (base.empty()) return {};
+    // The base folder itself may be missing on a fresh account, so the whole chain is made.
+    std::error_code ignored;
+    fs::create_directories(DataFolder(base), ignored);
+    return DataFolder(base) / fileName;
+}
+
+ReadOutcome ReadStatistics(const fs::path& statisticsFile, StatsTable& records)
+{
+    std::vector<uint8_t> bytes;
+    const ReadOutcome outcome = ReadFileStart(statisticsFile, kStatisticsBytes, bytes);
+    if (outcome == ReadOutcome::Read) DecodeStatistics(bytes, records);
+    return outcome;
+}
+
+void RecordFinishedGame(const fs::path& base, int variant, int total)
+{
+    if (!IsVariant(variant) || total < 0 || total > kMaxGameTotal) return;
+    const std::optional<fs::path> file = PrepareDataFolder(base, kStatisticsFileName);
+    if (!file) return;
+    // Held until the new file is in place. Without it the game is still recorded: the file is
+    // replaced whole either way, and only a game another copy finishes in the same instant could
+    // be overwritten, where giving up would lose this one for certain.
+    const FileLock lock(file->parent_path() / kLockFileName);
+    StatsTable records = FilledWith(kRecordingDefaults);
+    if (ReadStatistics(*file, records) == ReadOutcome::Unreadable) return;
+    AddFinishedGame(records[static_cast<size_t>(variant)], total);
+    WriteFileAtomically(*file, EncodeStatistics(records));
+}
+
+void LoadActiveVariant(const fs::path& base, int32_t& variant)
+{
+    const std::optional<fs::path> file = PrepareDataFolder(base, kConfigurationFileName);
+    if (!file) return;
+    if (const std::optional<int32_t> stored = ReadConfiguredVariant(*file)) variant = *stored;
+}
+
+void SaveActiveVariant(const fs::path& base, int variant)
+{
+    if (!IsVariant(variant)) return;
+    const std::optional<fs::path> file = PrepareDataFolder(base, kConfigurationFileName);
+    if (!file) return;
+    WriteFileAtomically(*file, EncodeVariant(variant));
+}
+
+HighScoresSnapshot ReadHighScores(const fs::path& base)
+{
+    HighScoresSnapshot shown{FilledWith(kDialogDefaults), kDialogDefaultVariant};
+    const std::optional<fs::path> file = PrepareDataFolder(base, kStatisticsFileName);
+    if (!file) return shown;
+    ReadStatistics(*file, shown.records);
+    if (const std::optional<int32_t> stored =
+            ReadConfiguredVariant(file->parent_path() / kConfigurationFileName)) {
+        shown.activeVariant = *stored;
+    }
+    return shown;
+}
+
+}  // namespace stats
