@@ -1,0 +1,127 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "AtomicFile.h"
+#include "FileLock.h"
+#include "StatsTestSupport.h"
+
+using namespace stats;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Makes every write to a regular file past `bytes` fail, as a full disk would; root is bound too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int);
+};
+
+bool IsLockedElsewhere(const fs::path& lockFile)
+{
+    const int fd = ::open(lockFile.c_str(), O_RDWR);
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return locked;
+}
+
+void RecordGamesInChild(const fs::path& base, int games, int total)
+{
+    for (int i = 0; i < games; ++i) RecordFinishedGame(base, 1, total);
+    ::_exit(0);
+}
+
+}  // namespace
+
+using StatsSafeWrite = TempBase;
+
+TEST_F(StatsSafeWrite, WriteFailingMidwayKeepsTheOldFile)
+{
+    RecordFinishedGame(base, 1, 37);
+    {
+        const FileSizeLimit limit(kStatisticsBytes / 2);
+        EXPECT_FALSE(WriteFileAtomically(Hsc(), Bytes(kStatisticsBytes, 0x55)));
+        RecordFinishedGame(base, 1, 20);
+        SaveActiveVariant(base, 2);   // two bytes fit: the limit must not block this one
+    }
+    EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
+    EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x02, 0x00}));
+    EXPECT_TRUE(Leftovers().empty());
+}
+
+TEST_F(StatsSafeWrite, UnusableTemporaryPathKeepsTheOldFile)
+{
+    RecordFinishedGame(base, 1, 37);
+    fs::create_directories(TemporaryPathFor(Hsc()) / "occupied");
+    RecordFinishedGame(base, 1, 20);
+    EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
+    EXPECT_TRUE(fs::exists(TemporaryPathFor(Hsc()) / "occupied"));   // not ours to remove
+}
+
+TEST_F(StatsSafeWrite, FailedRenameRemovesTheTemporaryFile)
+{
+    fs::create_directories(Cfg() / "occupied");
+    SaveActiveVariant(base, 2);
+    EXPECT_TRUE(fs::is_directory(Cfg() / "occupied"));
+    EXPECT_FALSE(fs::exists(TemporaryPathFor(Cfg())));
+}
+
+TEST_F(StatsSafeWrite, GameIsRecordedWhenTheLockCannotBeHad)
+{
+    fs::create_directories(Data() / kLockFileName / "occupied");
+    RecordFinishedGame(base, 1, 37);
+    EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
+}
+
+TEST_F(StatsSafeWrite, LockExcludesOthersUntilReleased)
+{
+    fs::create_directories(Data());
+    const fs::path lockFile = Data() / kLockFileName;
+    {
+        const FileLock lock(lockFile);
+        EXPECT_TRUE(lock.IsHeld());
+        EXPECT_TRUE(IsLockedElsewhere(lockFile));
+    }
+    EXPECT_FALSE(IsLockedElsewhere(lockFile));
+    EXPECT_FALSE(FileLock(Data() / "missing folder" / kLockFileName).IsHeld());
+}
+
+TEST_F(StatsSafeWrite, TwoRunningCopiesLoseNoGames)
+{
+    const int games = 500;
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+        children[c] = ::fork();
+        ASSERT_GE(children[c], 0);
+        if (children[c] == 0) RecordGamesInChild(base, games, 10 + 10 * c);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    StatsTable records = FilledWith(kRecordingDefaults);
+    ASSERT_EQ(ReadStatistics(Hsc(), records), ReadOutcome::Read);
+    EXPECT_EQ(records[1], (StatsRecord{2 * games, games * 10 + games * 20, 10}));
+    EXPECT_TRUE(Leftovers().empty());
+}
