@@ -23,12 +23,13 @@ protected:
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "vantel-stats-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        base = pattern;
+        root = pattern;
+        base = root;
     }
     void TearDown() override
     {
         std::error_code ignored;
-        std::filesystem::remove_all(base, ignored);
+        std::filesystem::remove_all(root, ignored);
     }
 
     std::filesystem::path Data() const { return stats::DataFolder(base); }
@@ -60,6 +61,7 @@ protected:
         return names;
     }
 
+    std::filesystem::path root;   // removed after the test, whatever it made of `base`
     std::filesystem::path base;
 };
 
