@@ -1,0 +1,221 @@
+#include "ChipPainter.h"
+
+#include "Palette.h"
+#include "ShapePath.h"
+
+#include <QPainter>
+#include <QPainterPathStroker>
+#include <QRadialGradient>
+
+namespace art {
+
+ChipLook ShapeChip(int shape)
+{
+    return {palette::kShapeBall, shape, false, palette::kShapeInk};
+}
+
+ChipLook PlainChip(const QColor& base)
+{
+    return {base, 0, false, {}};
+}
+
+ChipLook ColourChip(int colour)
+{
+    return PlainChip(ChipColour(colour));
+}
+
+ChipLook PoolChip(int shape, int colour)
+{
+    const QColor base = ChipColour(colour);
+    const QColor ink = WantsDarkInk(base) ? Mix(base, Qt::black, 0.8) : QColor(250, 250, 252);
+    return {base, shape, false, ink};
+}
+
+ChipLook RetiredChip()
+{
+    return {palette::kRetiredBall, 0, true, palette::kRetiredInk, 0.3};
+}
+
+ChipLook NoDropChip()
+{
+    return {palette::kNoDropBall, 0, true, palette::kNoDropInk, 0.8};
+}
+
+Ball BallInCell(const QRectF& cell)
+{
+    const qreal size = qMin(cell.width(), cell.height());
+    const QPointF lift(-0.012 * size, -0.018 * size);
+    return {cell.center() + lift, 0.405 * size};
+}
+
+static QPainterPath Disc(const QPointF& centre, qreal radius)
+{
+    QPainterPath disc;
+    disc.addEllipse(centre, radius, radius);
+    return disc;
+}
+
+void DrawBallShadow(QPainter& painter, const Ball& ball)
+{
+    const qreal r = ball.radius;
+    const QPointF centre = ball.centre + QPointF(0.1 * r, 0.16 * r);
+    QRadialGradient shadow(centre, 1.14 * r);
+    shadow.setColorAt(0.0, WithAlpha(Qt::black, 220));
+    shadow.setColorAt(0.78, WithAlpha(Qt::black, 150));
+    shadow.setColorAt(1.0, WithAlpha(Qt::black, 0));
+    painter.fillPath(Disc(centre, 1.14 * r), shadow);
+}
+
+static void DrawBody(QPainter& painter, const Ball& ball, const QColor& base)
+{
+    const qreal r = ball.radius;
+    const QPointF light = ball.centre + QPointF(-0.3 * r, -0.38 * r);
+    QRadialGradient body(light, 1.5 * r, light);
+    body.setColorAt(0.0, Mix(base, Qt::white, 0.5));
+    body.setColorAt(0.28, Mix(base, Qt::white, 0.12));
+    body.setColorAt(0.56, base);
+    body.setColorAt(0.86, Mix(base, Qt::black, 0.42));
+    body.setColorAt(1.0, Mix(base, Qt::black, 0.68));
+    painter.fillPath(Disc(ball.centre, r), body);
+}
+
+// Light bounced back from the board brightens the lower rim.
+static void DrawRimLight(QPainter& painter, const Ball& ball, const QColor& base, qreal gloss)
+{
+    const qreal r = ball.radius;
+    QRadialGradient rim(ball.centre + QPointF(0.05 * r, -0.32 * r), 1.32 * r);
+    const QColor glow = Mix(base, Qt::white, 0.45);
+    rim.setColorAt(0.0, WithAlpha(glow, 0));
+    rim.setColorAt(0.74, WithAlpha(glow, 0));
+    rim.setColorAt(0.95, WithAlpha(glow, int(130 * gloss)));
+    rim.setColorAt(1.0, WithAlpha(glow, 0));
+    painter.fillPath(Disc(ball.centre, r), rim);
+}
+
+static QPainterPath CrossPath(const QPointF& centre, qreal arm, qreal width)
+{
+    QPainterPath lines;
+    lines.moveTo(centre + QPointF(-arm, -arm));
+    lines.lineTo(centre + QPointF(arm, arm));
+    lines.moveTo(centre + QPointF(arm, -arm));
+    lines.lineTo(centre + QPointF(-arm, arm));
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::RoundCap);
+    return stroker.createStroke(lines);   // filled with the winding rule, the arms overlap cleanly
+}
+
+static QPainterPath Mark(const Ball& ball, const ChipLook& look)
+{
+    if (look.cross)
+        return CrossPath(ball.centre, 0.5 * ball.radius, 0.26 * ball.radius);
+    const qreal half = 0.58 * ball.radius;
+    return ShapePath(look.shape, QRectF(ball.centre - QPointF(half, half), QSizeF(2 * half, 2 * half)));
+}
+
+// Dark ink looks engraved (a lit lower edge), light ink looks inlaid and raised (a shadow below).
+static void DrawMark(QPainter& painter, const Ball& ball, const ChipLook& look)
+{
+    const QPainterPath mark = Mark(ball, look);
+    if (mark.isEmpty())
+        return;
+    const bool engraved = look.ink.lightnessF() < 0.35;
+    const QPointF offset = QPointF(0.02, 0.04) * ball.radius;
+    painter.fillPath(mark.translated(offset), engraved ? WithAlpha(Qt::white, 80) : WithAlpha(Qt::black, 130));
+    const QRectF bounds = mark.boundingRect();
+    QLinearGradient ink(bounds.topLeft(), bounds.bottomLeft());
+    ink.setColorAt(0.0, engraved ? Mix(look.ink, Qt::white, 0.12) : look.ink);
+    ink.setColorAt(1.0, engraved ? look.ink : Mix(look.ink, look.base, 0.22));
+    painter.fillPath(mark, ink);
+}
+
+static void DrawHighlights(QPainter& painter, const Ball& ball, qreal gloss)
+{
+    const qreal r = ball.radius;
+    painter.save();
+    painter.setClipPath(Disc(ball.centre, 0.97 * r), Qt::IntersectClip);
+    const QRectF sheen(ball.centre + QPointF(-0.72 * r, -0.9 * r), QSizeF(1.3 * r, 0.82 * r));
+    QLinearGradient glaze(sheen.topLeft(), sheen.bottomLeft());
+    glaze.setColorAt(0.0, WithAlpha(Qt::white, int(170 * gloss)));
+    glaze.setColorAt(1.0, WithAlpha(Qt::white, 0));
+    QPainterPath sheenPath;
+    sheenPath.addEllipse(sheen);
+    painter.fillPath(sheenPath, glaze);
+    const QPointF spot = ball.centre + QPointF(-0.38 * r, -0.46 * r);
+    QRadialGradient sparkle(spot, 0.2 * r);
+    sparkle.setColorAt(0.0, WithAlpha(Qt::white, int(240 * gloss)));
+    sparkle.setColorAt(1.0, WithAlpha(Qt::white, 0));
+    painter.fillPath(Disc(spot, 0.2 * r), sparkle);
+    painter.restore();
+}
+
+static void DrawOutline(QPainter& painter, const Ball& ball, const QColor& base)
+{
+    painter.setPen(QPen(WithAlpha(Mix(base, Qt::black, 0.78), 200), 0.045 * ball.radius));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(ball.centre, ball.radius, ball.radius);
+}
+
+void DrawBall(QPainter& painter, const Ball& ball, const ChipLook& look)
+{
+    DrawBody(painter, ball, look.base);
+    DrawRimLight(painter, ball, look.base, look.gloss);
+    DrawMark(painter, ball, look);
+    DrawHighlights(painter, ball, look.gloss);
+    DrawOutline(painter, ball, look.base);
+}
+
+void DrawHole(QPainter& painter, const QRectF& cell)
+{
+    const qreal size = qMin(cell.width(), cell.height());
+    const qreal r = 0.47 * size;
+    const QPointF centre = cell.center();
+    QRadialGradient floor(centre + QPointF(0, 0.2 * r), r);
+    floor.setColorAt(0.0, QColor(34, 36, 46));
+    floor.setColorAt(1.0, QColor(14, 15, 20));
+    painter.fillPath(Disc(centre, r), floor);
+    // The upper wall of the hole lies in its own shadow.
+    QRadialGradient wall(centre + QPointF(0, 0.28 * r), 1.28 * r);
+    wall.setColorAt(0.62, WithAlpha(Qt::black, 0));
+    wall.setColorAt(1.0, WithAlpha(Qt::black, 230));
+    painter.fillPath(Disc(centre, r), wall);
+    QLinearGradient lip(centre - QPointF(0, r), centre + QPointF(0, r));
+    lip.setColorAt(0.0, QColor(6, 6, 9));
+    lip.setColorAt(1.0, QColor(96, 102, 122));
+    painter.setPen(QPen(QBrush(lip), 0.05 * r));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, r, r);
+}
+
+void DrawSlottedChip(QPainter& painter, const QRectF& cell, const ChipLook& look)
+{
+    DrawHole(painter, cell);
+    const Ball ball = BallInCell(cell);
+    DrawBallShadow(painter, ball);
+    DrawBall(painter, ball, look);
+}
+
+static void DrawPlate(QPainter& painter, const QRectF& plate, qreal size)
+{
+    QLinearGradient metal(plate.topLeft(), plate.bottomRight());
+    metal.setColorAt(0.0, QColor(58, 60, 70));
+    metal.setColorAt(1.0, QColor(20, 21, 26));
+    QLinearGradient bevel(plate.topLeft(), plate.bottomRight());
+    bevel.setColorAt(0.0, QColor(112, 116, 132));
+    bevel.setColorAt(1.0, QColor(8, 8, 10));
+    painter.setPen(QPen(QBrush(bevel), 0.035 * size));
+    painter.setBrush(metal);
+    painter.drawRoundedRect(plate, 0.14 * size, 0.14 * size);
+}
+
+void DrawClosedSlot(QPainter& painter, const QRectF& cell)
+{
+    const qreal size = qMin(cell.width(), cell.height());
+    const QRectF plate = cell.adjusted(0.07 * size, 0.07 * size, -0.07 * size, -0.07 * size);
+    DrawPlate(painter, plate, size);
+    const QPainterPath cross = CrossPath(cell.center(), 0.25 * size, 0.1 * size);
+    painter.fillPath(cross.translated(0.012 * size, 0.018 * size), QColor(92, 96, 110));
+    painter.fillPath(cross, QColor(10, 10, 13));
+}
+
+}  // namespace art

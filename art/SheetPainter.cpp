@@ -1,0 +1,120 @@
+#include "SheetPainter.h"
+
+#include "ChipPainter.h"
+#include "DigitPainter.h"
+#include "FramePainter.h"
+#include "ImageLayer.h"
+#include "PegPainter.h"
+#include "SpriteGeometry.h"
+
+#include <QDir>
+#include <QPainter>
+
+namespace art {
+namespace {
+
+using sprites::Cell;
+using sprites::Size;
+
+// Lets `draw` paint one cell and nothing outside it, so the gaps between cells stay black.
+void InCell(QPainter& painter, Cell cell, Size size, const std::function<void(const QRectF&)>& draw)
+{
+    const QRectF rect(cell.x, cell.y, size.w, size.h);
+    painter.save();
+    painter.setClipRect(rect);
+    draw(rect);
+    painter.restore();
+}
+
+// Chips that are out of the game keep their look but lose most of their light and colour.
+QRgb Eliminated(QRgb pixel)
+{
+    const int grey = qGray(pixel);
+    const auto fade = [grey](int channel) { return (grey * 70 + channel * 30) * 28 / 10000; };
+    return qRgba(fade(qRed(pixel)), fade(qGreen(pixel)), fade(qBlue(pixel)), qAlpha(pixel));
+}
+
+void DrawGuessChips(QPainter& painter)
+{
+    InCell(painter, sprites::GuessChipCell(0), sprites::kChipSize,
+           [&](const QRectF& r) { DrawHole(painter, r); });
+    for (int shape = 1; shape <= 6; ++shape)
+        InCell(painter, sprites::GuessChipCell(shape), sprites::kChipSize,
+               [&](const QRectF& r) { DrawSlottedChip(painter, r, ShapeChip(shape)); });
+    for (int colour = 1; colour <= 6; ++colour)
+        InCell(painter, sprites::GuessChipCell(6 + colour), sprites::kChipSize,
+               [&](const QRectF& r) { DrawSlottedChip(painter, r, ColourChip(colour)); });
+    for (int value : {14, 15})
+        InCell(painter, sprites::GuessChipCell(value), sprites::kChipSize,
+               [&](const QRectF& r) { DrawSlottedChip(painter, r, RetiredChip()); });
+    InCell(painter, sprites::GuessChipCell(16), sprites::kChipSize,
+           [&](const QRectF& r) { DrawClosedSlot(painter, r); });
+}
+
+void DrawPegs(QPainter& painter)
+{
+    const Peg pegs[4] = {Peg::None, Peg::NoMatch, Peg::Present, Peg::Exact};
+    for (int value = 0; value < 4; ++value)
+        InCell(painter, sprites::ScoreChipCell(value), sprites::kPegSize,
+               [&](const QRectF& r) { DrawPeg(painter, r, pegs[value]); });
+}
+
+void DrawPool(QPainter& painter)
+{
+    for (int chip = 0; chip < 36; ++chip) {
+        const ChipLook look = PoolChip(chip % 6 + 1, chip / 6 + 1);
+        const Drawing draw = [look](QPainter& p, const QRectF& r) { DrawSlottedChip(p, r, look); };
+        InCell(painter, sprites::CenterChipCell(chip), sprites::kPoolSize,
+               [&](const QRectF& r) { draw(painter, r); });
+        InCell(painter, sprites::CenterChipCell(chip + 36), sprites::kPoolSize,
+               [&](const QRectF& r) { DrawFiltered(painter, r, draw, Eliminated); });
+    }
+}
+
+void DrawDigits(QPainter& painter)
+{
+    for (int value = 0; value < 30; ++value)
+        InCell(painter, sprites::NumbersCell(value), sprites::kDigitSize,
+               [&](const QRectF& r) { DrawDigit(painter, r, value / 10, value % 10); });
+    // The blank cell stays black.
+}
+
+void DrawFrames(QPainter& painter)
+{
+    const Frame styles[3] = {Frame::Open, Frame::Closed, Frame::CurrentRow};
+    const Size side{sprites::kSideWidth, sprites::kSideCellHeight};
+    for (int value = 0; value < 3; ++value)
+        InCell(painter, sprites::SideVertCell(value), side,
+               [&](const QRectF& r) { DrawFrame(painter, r, styles[value]); });
+    for (int value = 0; value < 2; ++value)
+        InCell(painter, sprites::SideHorizCell(value), sprites::kBarSize,
+               [&](const QRectF& r) { DrawFrame(painter, r, styles[value]); });
+}
+
+}  // namespace
+
+void DrawSheet(QPainter& painter, const QRectF& sheet)
+{
+    painter.fillRect(sheet, Qt::black);
+    DrawGuessChips(painter);
+    DrawPegs(painter);
+    DrawPool(painter);
+    DrawDigits(painter);
+    DrawFrames(painter);
+}
+
+bool WriteSheets(const QString& folder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    const QSize size(sprites::kSheetWidth, sprites::kSheetHeight);
+    const QString names[2] = {QStringLiteral("vantel6.bmp"), QStringLiteral("vantel6@2x.bmp")};
+    for (int scale = 1; scale <= 2; ++scale) {
+        const QImage sheet = Render(size, scale, false, DrawSheet);
+        if (!sheet.save(QDir(folder).filePath(names[scale - 1]), "BMP"))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace art
