@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,7 +11,18 @@
 #include <QUrl>
 
 #include "AppIcon.h"
+#include "StatsFiles.h"
 #include "VantelEvents.h"
+
+namespace {
+
+// The folder's bytes as the file system knows them; an empty name stays empty.
+std::filesystem::path ToPath(const QString& folder)
+{
+    return folder.isEmpty() ? std::filesystem::path() : std::filesystem::path(QFile::encodeName(folder).toStdString());
+}
+
+}  // namespace
 
 CVantel2Dlg::CVantel2Dlg(const QString& dataFolder, const QString& appFolder, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -18,7 +30,7 @@ CVantel2Dlg::CVantel2Dlg(const QString& dataFolder, const QString& appFolder, QW
       m_hIcon(AppIcon()),
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
-      m_dataFolder(dataFolder),
+      m_dataBase(ToPath(dataFolder)),
       m_appFolder(appFolder)
 {
     setWindowTitle(QStringLiteral("Vantel"));
@@ -150,11 +162,10 @@ void CVantel2Dlg::OpenHighScores()
 
 void CVantel2Dlg::LoadActiveVariant(int32_t& variant)
 {
-    (void)variant;
+    stats::LoadActiveVariant(m_dataBase, variant);
 }
 
 void CVantel2Dlg::RecordFinishedGame(int variant, int total)
 {
-    (void)variant;
-    (void)total;
+    stats::RecordFinishedGame(m_dataBase, variant, total);
 }

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QIcon>
 
+#include <filesystem>
+
 #include "BoardControls.h"
 #include "CBoardRefresh.h"
 #include "CGameEngine.h"
@@ -12,7 +14,7 @@
 #include "MainLayout.h"
 #include "RandomSource.h"
 
-class CVantel2Dlg : public QDialog, private GameHost {
+class CVantel2Dlg : public QDialog, public GameHost {
     Q_OBJECT
 public:
     static constexpr int IDM_ABOUTBOX = 0x0010;
@@ -31,15 +33,18 @@ public:
 
     void OnSysCommand(int id);
 
+    // What the game asks of the window.
+    void RefreshBoard() override { m_refresh.RefreshBoard(); }
+    void UpdateGuessButtons() override { m_refresh.UpdateGuessButtons(); }
+    void RefreshScores() { m_refresh.RefreshScores(); }
+    void RefreshFrames() { m_refresh.RefreshFrames(); }
+
 protected:
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // What the game asks of the window.
-    void RefreshBoard() override { m_refresh.RefreshBoard(); }
-    void UpdateGuessButtons() override { m_refresh.UpdateGuessButtons(); }
     void LoadActiveVariant(int32_t& variant) override;
     void RecordFinishedGame(int variant, int total) override;
 
@@ -55,6 +60,6 @@ private:
     CGameEngine m_game;
     CSpriteSheet m_sprites;
     CBoardRefresh m_refresh;
-    QString m_dataFolder;
+    std::filesystem::path m_dataBase;   // the player's data folder; empty when there is none
     QString m_appFolder;
 };
