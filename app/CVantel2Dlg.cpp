@@ -126,11 +126,18 @@ bool CVantel2Dlg::event(QEvent* e)
 // The window manager's own menu is out of reach, so its two items live in a context menu.
 void CVantel2Dlg::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("Instructions"), this, [this] { OnSysCommand(IDM_INSTRUCTIONS); });
-    menu.addAction(QStringLiteral("High Scores and Configuration..."), this,
-                   [this] { OnSysCommand(IDM_ABOUTBOX); });
-    menu.exec(event->globalPos());
+    QMenu* menu = CreateSystemMenu();
+    menu->exec(event->globalPos());
+    delete menu;
+}
+
+QMenu* CVantel2Dlg::CreateSystemMenu()
+{
+    auto* menu = new QMenu(this);
+    menu->addAction(QStringLiteral("Instructions"), this, [this] { OnSysCommand(IDM_INSTRUCTIONS); });
+    menu->addAction(QStringLiteral("High Scores and Configuration..."), this,
+                    [this] { OnSysCommand(IDM_ABOUTBOX); });
+    return menu;
 }
 
 void CVantel2Dlg::keyPressEvent(QKeyEvent* event)

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QMenu>
 
 #include <filesystem>
 
@@ -32,6 +33,8 @@ public:
     QWidget* Control(int id) const;
 
     void OnSysCommand(int id);
+    // The window's menu: "Instructions", then "High Scores and Configuration...".
+    QMenu* CreateSystemMenu();
 
     // What the game asks of the window.
     void RefreshBoard() override { m_refresh.RefreshBoard(); }

@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 
+#include <memory>
+
 #include "CVantel2Dlg.h"
+#include "VantelEvents.h"
 
 namespace {
 
@@ -62,3 +70,78 @@ TEST_F(DialogTest, ControlsAreBoundBeforeTheFirstShow)
     EXPECT_EQ(c.boards[0].tray[0].m_nValue, 1);   // the first game is already drawn
     EXPECT_EQ(dlg.Game().m_nPhase, phase::kPlaying);
 }
+
+namespace {
+
+// Catches the file the window asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void Open(const QUrl& url) { opened.append(url); }
+};
+
+}  // namespace
+
+TEST_F(DialogTest, MenuOffersInstructionsThenHighScores)
+{
+    CVantel2Dlg dlg(data.path(), app.path());
+    std::unique_ptr<QMenu> menu(dlg.CreateSystemMenu());
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->text(), "Instructions");
+    EXPECT_EQ(actions[1]->text(), "High Scores and Configuration...");
+}
+
+TEST_F(DialogTest, InstructionsOpenTheHelpFileWhenItIsThere)
+{
+    UrlCatcher catcher;
+    CVantel2Dlg dlg(data.path(), app.path());
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dlg, &f1);
+    EXPECT_TRUE(catcher.opened.isEmpty());   // no help file: nothing happens
+
+    QFile help(QDir(app.path()).filePath("Vantel.html"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.close();
+    dlg.OnSysCommand(CVantel2Dlg::IDM_INSTRUCTIONS);
+    ASSERT_EQ(catcher.opened.size(), 1);
+    EXPECT_EQ(catcher.opened[0].toLocalFile(), help.fileName());
+}
+
+TEST_F(DialogTest, EscapeClosesTheWindow)
+{
+    CVantel2Dlg dlg(data.path(), app.path());
+    dlg.show();
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dlg, &esc);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+}
+
+TEST_F(DialogTest, AFinishedGameIsRecordedInTheDataFolder)
+{
+    CVantel2Dlg dlg(data.path(), app.path());
+    CGameEngine& g = dlg.Game();
+    for (int r = 0; r < 8; ++r) {
+        if (r > 0) dlg.Controls().nextRound.click();
+        for (int b = 0; b < 2; ++b) {
+            const int32_t* code = b == 0 ? g.m_nCodeShapes : g.m_nCodeColors;
+            for (int k = 0; k < 4; ++k) dlg.Controls().boards[b].guess[k].m_nValue = code[k] + 6 * b;
+            QEvent drop(b == 0 ? UM_SHAPES_DROP : UM_COLORS_DROP);
+            QCoreApplication::sendEvent(&dlg, &drop);
+            dlg.Controls().boards[b].guessButtons[0].click();
+        }
+    }
+    ASSERT_EQ(g.m_nPhase, phase::kGameOver);
+    QFile hsc(QDir(data.path()).filePath("Tarnwick Software/Vantel/vantel.hsc"));
+    ASSERT_TRUE(hsc.open(QIODevice::ReadOnly));
+    const QByteArray bytes = hsc.readAll();
+    ASSERT_EQ(bytes.size(), 30);
+    EXPECT_EQ(bytes.mid(10, 10), QByteArray("\x01\x00\x00\x00\x10\x00\x00\x00\x10\x00", 10));   // 1 game of 16
+}
+
+#include "DialogTest.moc"
