@@ -53,6 +53,8 @@ public:
         if (storedVariant >= 0) host.storedVariant = &m_variant;
         host.seed = seed;
     }
+    // Plays against another host, e.g. one backed by the real files.
+    explicit HeadlessGame(GameHost& other) : m_variant(-1), engine(other, random, slots.Table()) {}
 
     void SetStoredVariant(int v) { m_variant = v; host.storedVariant = &m_variant; }
 

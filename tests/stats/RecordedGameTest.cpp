@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "CGameEngine.h"
+#include "HeadlessGame.h"
 #include "StatsTestSupport.h"
 
 namespace {
@@ -21,40 +21,23 @@ private:
     std::filesystem::path m_base;
 };
 
-// A game without a window whose player breaks each code after a chosen number of misses.
+// A game without a window whose rounds score as asked (2 to 20: misses on the COLORS board).
 class FileBackedGame {
 public:
-    explicit FileBackedGame(const std::filesystem::path& base)
-        : host(base), engine(host, random, slots.Table()) {}
+    explicit FileBackedGame(const std::filesystem::path& base) : host(base), game(host), engine(game.engine) {}
 
-    // Plays the whole game with these round scores (2 to 20 each: misses on the COLORS board).
     void Play(const std::vector<int>& scores)
     {
         engine.StartFirstGame();
         for (size_t i = 0; i < scores.size(); ++i) {
             if (i > 0) engine.OnNextRound();
-            Guess(board::kShapes, engine.m_nCodeShapes, 0);
-            for (int m = 0; m < scores[i] - 2; ++m) Guess(board::kColors, engine.m_nCodeColors, 1);
-            Guess(board::kColors, engine.m_nCodeColors, 0);
+            game.PlayRound(0, scores[i] - 2);
         }
     }
 
     FileHost host;
-    RandomSource random;
-    OwnedSlots slots;
-    CGameEngine engine;
-
-private:
-    // Drops the code's attributes, each shifted by `shift` (1: a guess that matches nowhere).
-    void Guess(int b, const int32_t* code, int shift)
-    {
-        const int row = b == board::kShapes ? engine.m_nShapesRow : engine.m_nColorsRow;
-        for (int k = 0; k < engine.m_nCodeLength; ++k) {
-            engine.Slots().boards[b].guess[4 * row + k]->m_nValue = (code[k] + shift - 1) % 6 + 1 + 6 * b;
-            b == board::kShapes ? engine.OnShapesDrop() : engine.OnColorsDrop();
-        }
-        b == board::kShapes ? engine.OnShapesGuess() : engine.OnColorsGuess();
-    }
+    HeadlessGame game;
+    CGameEngine& engine;
 };
 
 }  // namespace
