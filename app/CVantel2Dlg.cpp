@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "AppIcon.h"
+#include "CAboutDlg.h"
 #include "StatsFiles.h"
 #include "VantelEvents.h"
 
@@ -163,8 +164,11 @@ void CVantel2Dlg::OpenInstructions()
     if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
 }
 
+// Modal over the board; a new variant arrives here as UM_VARIANT_CHANGED before exec() returns.
 void CVantel2Dlg::OpenHighScores()
 {
+    CAboutDlg dlg(m_dataBase, m_appFolder, this);
+    dlg.exec();
 }
 
 void CVantel2Dlg::LoadActiveVariant(int32_t& variant)

@@ -1,0 +1,166 @@
+#include "CAboutDlg.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHideEvent>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QShowEvent>
+
+#include <utility>
+
+#include "../app/MainLayout.h"
+#include "ScoreDigits.h"
+#include "SpriteGeometry.h"
+#include "StatsFiles.h"
+#include "VantelEvents.h"
+
+static_assert(scoredigits::kBlank == sprites::kBlankDigit, "a blank statistics cell is the sheet's blank digit");
+static_assert(aboutlayout::kDigitPositions == scoredigits::kCells, "twelve cells per variant");
+
+namespace {
+
+QSize DuToPx(int w, int h) { return QSize(layout::DuToPxX(w), layout::DuToPxY(h)); }
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(std::filesystem::path dataBase, QString appFolder, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_dataBase(std::move(dataBase)),
+      m_appFolder(std::move(appFolder))
+{
+    setWindowTitle(QStringLiteral("High Scores for Vantel"));
+    setFixedSize(DuToPx(aboutlayout::kWidthDu, aboutlayout::kHeightDu));
+    setSizeGripEnabled(false);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+
+    PlaceControls();
+    ConnectButtons();
+}
+
+CAboutDlg::~CAboutDlg()
+{
+    // Destroyed while still open: the game's window must still learn of a new variant.
+    if (m_bOpen) OnDestroy();
+}
+
+void CAboutDlg::PlaceControls()
+{
+    for (const aboutlayout::Entry& e : aboutlayout::AboutLayout()) {
+        QWidget* w = Widget(e);
+        w->setParent(this);
+        w->move(layout::DuToPxX(e.x), layout::DuToPxY(e.y));
+        if (e.id != 0) w->setObjectName(QStringLiteral("id%1").arg(e.id));
+    }
+}
+
+QWidget* CAboutDlg::Widget(const aboutlayout::Entry& e)
+{
+    using aboutlayout::Kind;
+    if (e.kind == Kind::Digit) return &m_digits[e.index];
+    if (e.kind == Kind::Button) {
+        CBitmapButton& b = m_buttons[e.index];
+        b.resize(DuToPx(e.w, e.h));   // the images, when there, size it anew
+        b.AutoLoad(QString::fromLatin1(e.art));
+        return &b;
+    }
+    // A picture takes the size of its image; a missing image leaves a black place of the planned size.
+    auto* picture = new QLabel(this);
+    const QPixmap image(QStringLiteral(":/art/%1.png").arg(QString::fromLatin1(e.art)));
+    picture->setPixmap(image);
+    picture->setFixedSize(image.isNull() ? DuToPx(e.w, e.h) : image.deviceIndependentSize().toSize());
+    return picture;
+}
+
+void CAboutDlg::ConnectButtons()
+{
+    // ACTIVE buttons do nothing: their variant is the chosen one already.
+    for (int v = 0; v < stats::kVariantCount; ++v) {
+        connect(&m_buttons[aboutlayout::InactiveButton(v)], &QAbstractButton::clicked, this,
+                [this, v] { SelectVariant(v); });
+    }
+}
+
+QWidget* CAboutDlg::Control(int id) const
+{
+    return findChild<QWidget*>(QStringLiteral("id%1").arg(id), Qt::FindDirectChildrenOnly);
+}
+
+void CAboutDlg::showEvent(QShowEvent* event)
+{
+    // A window restored by the window system is still the same opening.
+    if (!event->spontaneous() && !m_bOpen) OnInitDialog();
+    QDialog::showEvent(event);
+}
+
+void CAboutDlg::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // Every way of closing hides the window first: Esc, the close box, done(), hide().
+    if (!event->spontaneous() && m_bOpen) OnDestroy();
+}
+
+// Both files are read afresh at every opening: a game may have ended since the last one.
+void CAboutDlg::OnInitDialog()
+{
+    m_bOpen = true;
+    m_sprites.Load(m_appFolder);
+    for (CNumbers& d : m_digits) d.m_pSprites = &m_sprites;
+
+    const stats::HighScoresSnapshot shown = stats::ReadHighScores(m_dataBase);
+    for (int v = 0; v < stats::kVariantCount; ++v) {
+        m_nGamesPlayed[v] = shown.records[v].gamesPlayed;
+        m_nTotalScore[v] = shown.records[v].totalScore;
+        m_nBestScore[v] = shown.records[v].bestScore;
+    }
+    // A stored value that is no variant shows the game's own first variant as the active one.
+    m_nSelectedVariant = stats::IsVariant(shown.activeVariant) ? shown.activeVariant : stats::kDialogDefaultVariant;
+    m_nVariantAtOpen = m_nSelectedVariant;
+
+    for (int v = 0; v < stats::kVariantCount; ++v) FillDigits(v);
+    ShowVariantButtons();
+}
+
+void CAboutDlg::FillDigits(int variant)
+{
+    const scoredigits::Cells cells = scoredigits::FillScoreDigits(
+        {m_nGamesPlayed[variant], m_nTotalScore[variant], m_nBestScore[variant]});
+    for (int k = 0; k < scoredigits::kCells; ++k) {
+        CNumbers& d = m_digits[aboutlayout::DigitElement(k, variant)];
+        d.m_nValue = cells[k];
+        d.update();
+    }
+}
+
+void CAboutDlg::SelectVariant(int variant)
+{
+    m_nSelectedVariant = variant;
+    ShowVariantButtons();
+    // Stored at once: the game's window takes the variant from the file, never from this window.
+    stats::SaveActiveVariant(m_dataBase, m_nSelectedVariant);
+}
+
+void CAboutDlg::ShowVariantButtons()
+{
+    // Exactly one band shows ACTIVE, the other two INACTIVE.
+    for (int i = 0; i < aboutlayout::kButtonCount; ++i) {
+        const bool active = i == aboutlayout::ActiveButton(i % stats::kVariantCount);
+        m_buttons[i].setVisible(active == (i % stats::kVariantCount == m_nSelectedVariant));
+    }
+    for (CBitmapButton& b : m_buttons) b.repaint();
+}
+
+void CAboutDlg::OnDestroy()
+{
+    m_bOpen = false;
+    m_sprites.Release();
+    QWidget* owner = parentWidget();
+    if (m_nSelectedVariant != m_nVariantAtOpen && owner != nullptr) {
+        QEvent changed(UM_VARIANT_CHANGED);
+        QCoreApplication::sendEvent(owner, &changed);
+    }
+}
