@@ -1,5 +1,6 @@
 #include "ChipPainter.h"
 
+#include "ImageLayer.h"
 #include "Palette.h"
 #include "ShapePath.h"
 
@@ -11,12 +12,12 @@ namespace art {
 
 ChipLook ShapeChip(int shape)
 {
-    return {palette::kShapeBall, shape, false, palette::kShapeInk};
+    return {palette::kShapeBall, shape, palette::kShapeInk, QColor(), 1.0};
 }
 
 ChipLook PlainChip(const QColor& base)
 {
-    return {base, 0, false, {}};
+    return {base, 0, QColor(), QColor(), 1.0};
 }
 
 ChipLook ColourChip(int colour)
@@ -28,17 +29,19 @@ ChipLook PoolChip(int shape, int colour)
 {
     const QColor base = ChipColour(colour);
     const QColor ink = WantsDarkInk(base) ? Mix(base, Qt::black, 0.8) : QColor(250, 250, 252);
-    return {base, shape, false, ink};
-}
-
-ChipLook RetiredChip()
-{
-    return {palette::kRetiredBall, 0, true, palette::kRetiredInk, 0.3};
+    return {base, shape, ink, QColor(), 1.0};
 }
 
 ChipLook NoDropChip()
 {
-    return {palette::kNoDropBall, 0, true, palette::kNoDropInk, 0.8};
+    return {palette::kNoDropBall, 0, QColor(), palette::kNoDropInk, 0.8};
+}
+
+QRgb Dimmed(QRgb pixel)
+{
+    const int grey = qGray(pixel);
+    const auto fade = [grey](int channel) { return (grey * 50 + channel * 50) * 32 / 10000; };
+    return qRgba(fade(qRed(pixel)), fade(qGreen(pixel)), fade(qBlue(pixel)), qAlpha(pixel));
 }
 
 Ball BallInCell(const QRectF& cell)
@@ -105,28 +108,33 @@ static QPainterPath CrossPath(const QPointF& centre, qreal arm, qreal width)
     return stroker.createStroke(lines);   // filled with the winding rule, the arms overlap cleanly
 }
 
-static QPainterPath Mark(const Ball& ball, const ChipLook& look)
+static QPainterPath ShapeMark(const Ball& ball, int shape)
 {
-    if (look.cross)
-        return CrossPath(ball.centre, 0.5 * ball.radius, 0.26 * ball.radius);
     const qreal half = 0.58 * ball.radius;
-    return ShapePath(look.shape, QRectF(ball.centre - QPointF(half, half), QSizeF(2 * half, 2 * half)));
+    return ShapePath(shape, QRectF(ball.centre - QPointF(half, half), QSizeF(2 * half, 2 * half)));
 }
 
 // Dark ink looks engraved (a lit lower edge), light ink looks inlaid and raised (a shadow below).
-static void DrawMark(QPainter& painter, const Ball& ball, const ChipLook& look)
+static void DrawInk(QPainter& painter, const Ball& ball, const QPainterPath& mark, const QColor& ink,
+                    const QColor& base)
 {
-    const QPainterPath mark = Mark(ball, look);
-    if (mark.isEmpty())
-        return;
-    const bool engraved = look.ink.lightnessF() < 0.35;
+    const bool engraved = ink.lightnessF() < 0.35;
     const QPointF offset = QPointF(0.02, 0.04) * ball.radius;
     painter.fillPath(mark.translated(offset), engraved ? WithAlpha(Qt::white, 80) : WithAlpha(Qt::black, 130));
     const QRectF bounds = mark.boundingRect();
-    QLinearGradient ink(bounds.topLeft(), bounds.bottomLeft());
-    ink.setColorAt(0.0, engraved ? Mix(look.ink, Qt::white, 0.12) : look.ink);
-    ink.setColorAt(1.0, engraved ? look.ink : Mix(look.ink, look.base, 0.22));
-    painter.fillPath(mark, ink);
+    QLinearGradient shade(bounds.topLeft(), bounds.bottomLeft());
+    shade.setColorAt(0.0, engraved ? Mix(ink, Qt::white, 0.12) : ink);
+    shade.setColorAt(1.0, engraved ? ink : Mix(ink, base, 0.22));
+    painter.fillPath(mark, shade);
+}
+
+static void DrawMarks(QPainter& painter, const Ball& ball, const ChipLook& look)
+{
+    if (look.shape != 0)
+        DrawInk(painter, ball, ShapeMark(ball, look.shape), look.ink, look.base);
+    if (look.crossInk.isValid())
+        DrawInk(painter, ball, CrossPath(ball.centre, 0.5 * ball.radius, 0.26 * ball.radius), look.crossInk,
+                look.base);
 }
 
 static void DrawHighlights(QPainter& painter, const Ball& ball, qreal gloss)
@@ -160,7 +168,7 @@ void DrawBall(QPainter& painter, const Ball& ball, const ChipLook& look)
 {
     DrawBody(painter, ball, look.base);
     DrawRimLight(painter, ball, look.base, look.gloss);
-    DrawMark(painter, ball, look);
+    DrawMarks(painter, ball, look);
     DrawHighlights(painter, ball, look.gloss);
     DrawOutline(painter, ball, look.base);
 }
@@ -187,12 +195,29 @@ void DrawHole(QPainter& painter, const QRectF& cell)
     painter.drawEllipse(centre, r, r);
 }
 
-void DrawSlottedChip(QPainter& painter, const QRectF& cell, const ChipLook& look)
+void DrawLooseChip(QPainter& painter, const Ball& ball, const ChipLook& look)
+{
+    DrawBallShadow(painter, ball);
+    DrawBall(painter, ball, look);
+}
+
+void DrawSlottedChip(QPainter& painter, const QRectF& cell, const ChipLook& look, bool dimmed)
 {
     DrawHole(painter, cell);
     const Ball ball = BallInCell(cell);
-    DrawBallShadow(painter, ball);
-    DrawBall(painter, ball, look);
+    if (!dimmed) {
+        DrawLooseChip(painter, ball, look);
+        return;
+    }
+    DrawFiltered(painter, cell, [ball, look](QPainter& p, const QRectF&) { DrawLooseChip(p, ball, look); },
+                 Dimmed);
+}
+
+void DrawCrossOut(QPainter& painter, const QRectF& cell)
+{
+    const Ball ball = BallInCell(cell);
+    const QPainterPath cross = CrossPath(ball.centre, 0.5 * ball.radius, 0.2 * ball.radius);
+    DrawInk(painter, ball, cross, palette::kCrossOut, Qt::black);
 }
 
 static void DrawPlate(QPainter& painter, const QRectF& plate, qreal size)

@@ -12,7 +12,7 @@ QColor ChipColour(int colour)
         QColor(255, 228, 40),   // yellow
         QColor(190, 20, 30),    // red
     };
-    return colour >= 1 && colour <= 6 ? kColours[colour - 1] : palette::kRetiredBall;
+    return colour >= 1 && colour <= 6 ? kColours[colour - 1] : palette::kShapeBall;
 }
 
 bool WantsDarkInk(const QColor& ball)

@@ -21,8 +21,7 @@ const QColor kFrameBlue(0, 106, 255);
 const QColor kSeparatorOrange(255, 106, 0);
 const QColor kShapeBall(198, 200, 206);    // the silver ball that carries a black shape
 const QColor kShapeInk(14, 14, 18);
-const QColor kRetiredBall(60, 61, 68);     // a chip that is not in play
-const QColor kRetiredInk(38, 38, 43);
+const QColor kCrossOut(128, 130, 142);     // the cross over a chip that is not in play
 const QColor kNoDropBall(86, 86, 92);
 const QColor kNoDropInk(226, 30, 34);
 const QColor kExactPeg(232, 34, 38);

@@ -91,7 +91,7 @@ QPainterPath Spade()
 {
     // An upturned heart, a little squat, on the club's foot.
     const QPainterPath body = QTransform().translate(0, -0.24).scale(0.96, -0.76).map(Heart());
-    return Union(body, Stem(0.2, 0.1, 0.36));
+    return Union(body, Stem(0.0, 0.1, 0.36));
 }
 
 QPainterPath Circle() { return Disc(0, 0, 1); }

@@ -26,14 +26,6 @@ void InCell(QPainter& painter, Cell cell, Size size, const std::function<void(co
     painter.restore();
 }
 
-// Chips that are out of the game keep their look but lose most of their light and colour.
-QRgb Eliminated(QRgb pixel)
-{
-    const int grey = qGray(pixel);
-    const auto fade = [grey](int channel) { return (grey * 70 + channel * 30) * 28 / 10000; };
-    return qRgba(fade(qRed(pixel)), fade(qGreen(pixel)), fade(qBlue(pixel)), qAlpha(pixel));
-}
-
 void DrawGuessChips(QPainter& painter)
 {
     InCell(painter, sprites::GuessChipCell(0), sprites::kChipSize,
@@ -44,9 +36,13 @@ void DrawGuessChips(QPainter& painter)
     for (int colour = 1; colour <= 6; ++colour)
         InCell(painter, sprites::GuessChipCell(6 + colour), sprites::kChipSize,
                [&](const QRectF& r) { DrawSlottedChip(painter, r, ColourChip(colour)); });
-    for (int value : {14, 15})
-        InCell(painter, sprites::GuessChipCell(value), sprites::kChipSize,
-               [&](const QRectF& r) { DrawSlottedChip(painter, r, RetiredChip()); });
+    // Not in play: the sixth tray chip, the circle or the red, crossed out and faded.
+    const ChipLook retired[2] = {ShapeChip(6), ColourChip(6)};
+    for (int i = 0; i < 2; ++i)
+        InCell(painter, sprites::GuessChipCell(14 + i), sprites::kChipSize, [&](const QRectF& r) {
+            DrawSlottedChip(painter, r, retired[i], true);
+            DrawCrossOut(painter, r);
+        });
     InCell(painter, sprites::GuessChipCell(16), sprites::kChipSize,
            [&](const QRectF& r) { DrawClosedSlot(painter, r); });
 }
@@ -63,11 +59,9 @@ void DrawPool(QPainter& painter)
 {
     for (int chip = 0; chip < 36; ++chip) {
         const ChipLook look = PoolChip(chip % 6 + 1, chip / 6 + 1);
-        const Drawing draw = [look](QPainter& p, const QRectF& r) { DrawSlottedChip(p, r, look); };
-        InCell(painter, sprites::CenterChipCell(chip), sprites::kPoolSize,
-               [&](const QRectF& r) { draw(painter, r); });
-        InCell(painter, sprites::CenterChipCell(chip + 36), sprites::kPoolSize,
-               [&](const QRectF& r) { DrawFiltered(painter, r, draw, Eliminated); });
+        for (bool eliminated : {false, true})
+            InCell(painter, sprites::CenterChipCell(chip + (eliminated ? 36 : 0)), sprites::kPoolSize,
+                   [&](const QRectF& r) { DrawSlottedChip(painter, r, look, eliminated); });
     }
 }
 
