@@ -1,12 +1,129 @@
 #include "CGuessChip.h"
 
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTimerEvent>
+
+#include "CChipDropSource.h"
+#include "ChipText.h"
+
+namespace {
+
+void Answer(QDragMoveEvent* event, Qt::DropAction action)
+{
+    // Qt may hand over an event still accepted from the last answer, so every answer is explicit.
+    if (action == Qt::IgnoreAction) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(action);
+    event->accept();
+}
+
+}  // namespace
+
 CGuessChip::CGuessChip(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);   // the copied cell covers the whole control
     setFixedSize(sprites::kChipSize.w, sprites::kChipSize.h);
+    // Every slot answers drags, even while it takes none, so the chip's own tray slot can say so.
+    setAcceptDrops(true);
 }
 
 void CGuessChip::paintEvent(QPaintEvent*)
 {
     PaintSpriteCell(this, m_pSprites, sprites::GuessChipCell(m_nValue), sprites::kChipSize);
+}
+
+bool CGuessChip::MayStartDrag() const
+{
+    return m_bDragSource != 0 && CChipDropTarget::ChipFits(m_nValue, m_nBoard);
+}
+
+std::unique_ptr<QMimeData> CGuessChip::CreateDragData() const
+{
+    if (!MayStartDrag()) return nullptr;
+    auto data = std::make_unique<QMimeData>();
+    data->setText(QString::fromStdString(chiptext::Format(m_nValue)));
+    return data;
+}
+
+// A click alone starts nothing: the drag waits until the pointer has moved the platform's drag
+// distance or the button has been held for its drag delay.
+void CGuessChip::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();   // the slot keeps the pointer, so it sees the moves that start the drag
+    EndPress();
+    if (!MayStartDrag()) return;
+    m_bPressPending = true;
+    m_pressPos = event->position().toPoint();
+    m_dragDelay.start(QApplication::startDragTime(), this);
+}
+
+void CGuessChip::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_bPressPending || !(event->buttons() & Qt::LeftButton)) return;
+    if ((event->position().toPoint() - m_pressPos).manhattanLength() >= QApplication::startDragDistance())
+        StartDrag();
+}
+
+void CGuessChip::mouseReleaseEvent(QMouseEvent*)
+{
+    EndPress();
+}
+
+void CGuessChip::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_dragDelay.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    if (m_bPressPending && (QApplication::mouseButtons() & Qt::LeftButton))
+        StartDrag();
+    else
+        EndPress();
+}
+
+void CGuessChip::EndPress()
+{
+    m_bPressPending = false;
+    m_dragDelay.stop();
+}
+
+void CGuessChip::StartDrag()
+{
+    EndPress();
+    std::unique_ptr<QMimeData> data = CreateDragData();
+    if (!data) return;
+    const CChipDropSource source(m_nValue);
+    auto* drag = new QDrag(this);   // Qt disposes of it once the drag is over
+    drag->setMimeData(data.release());
+    source.SetCursors(*drag);
+    // Dragging copies: whatever the outcome, this slot keeps its chip.
+    drag->exec(Qt::CopyAction);
+}
+
+void CGuessChip::dragEnterEvent(QDragEnterEvent* event)
+{
+    Answer(event, m_dropTarget.OnDragEnter(*this, event->mimeData(), event->possibleActions()));
+}
+
+void CGuessChip::dragMoveEvent(QDragMoveEvent* event)
+{
+    Answer(event, m_dropTarget.OnDragOver(*this, event->mimeData(), event->possibleActions()));
+}
+
+void CGuessChip::dropEvent(QDropEvent* event)
+{
+    if (m_dropTarget.OnDrop(*this, event->mimeData(), event->dropAction()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }

@@ -1,11 +1,19 @@
 #pragma once
 // A chip slot: a guess slot, a code slot or a tray slot of either board. It paints the chip its
-// value names and carries the slot properties the game writes.
+// value names, carries the slot properties the game writes, and is both the source and the
+// target of chip drags as those properties allow.
 
+#include <QBasicTimer>
+#include <QPoint>
 #include <QWidget>
 
+#include <memory>
+
+#include "CChipDropTarget.h"
 #include "CSpriteSheet.h"
 #include "ChipSlot.h"
+
+class QMimeData;
 
 class CGuessChip : public QWidget, public ChipSlot {
     Q_OBJECT
@@ -13,7 +21,31 @@ public:
     explicit CGuessChip(QWidget* parent = nullptr);
 
     const CSpriteSheet* m_pSprites = nullptr;
+    CChipDropTarget m_dropTarget;
+
+    // A drag may start from here: the slot is a drag source holding a chip of its own board.
+    // Empty slots, hidden code chips, chips and slots out of play never start one.
+    bool MayStartDrag() const;
+    // What a drag from here carries: the chip value as plain text; null when no drag may start.
+    std::unique_ptr<QMimeData> CreateDragData() const;
+    // A press is waiting for the pointer to move far enough, or for the drag delay to pass.
+    bool IsDragPending() const { return m_bPressPending; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void StartDrag();
+    void EndPress();
+
+    bool m_bPressPending = false;
+    QPoint m_pressPos;
+    QBasicTimer m_dragDelay;
 };
