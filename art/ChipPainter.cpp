@@ -120,7 +120,8 @@ static void DrawInk(QPainter& painter, const Ball& ball, const QPainterPath& mar
 {
     const bool engraved = ink.lightnessF() < 0.35;
     const QPointF offset = QPointF(0.02, 0.04) * ball.radius;
-    painter.fillPath(mark.translated(offset), engraved ? WithAlpha(Qt::white, 80) : WithAlpha(Qt::black, 130));
+    const QColor edge = engraved ? WithAlpha(Qt::white, 80) : WithAlpha(Qt::black, 130);
+    painter.fillPath(mark.translated(offset), edge);
     const QRectF bounds = mark.boundingRect();
     QLinearGradient shade(bounds.topLeft(), bounds.bottomLeft());
     shade.setColorAt(0.0, engraved ? Mix(ink, Qt::white, 0.12) : ink);

@@ -74,7 +74,10 @@ std::vector<QRect> SideCells()
 
 std::vector<QRect> BarCells()
 {
-    return {At(sprites::SideHorizCell(0), sprites::kBarSize), At(sprites::SideHorizCell(1), sprites::kBarSize)};
+    std::vector<QRect> cells;
+    for (int v = 0; v < 2; ++v)
+        cells.push_back(At(sprites::SideHorizCell(v), sprites::kBarSize));
+    return cells;
 }
 
 std::vector<QRect> AllCells()
