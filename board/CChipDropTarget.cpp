@@ -30,8 +30,10 @@ Qt::DropAction CChipDropTarget::OnDragOver(const ChipSlot& slot, const QMimeData
 {
     const int chip = DraggedChip(data);
     if (chip == 0) return Qt::IgnoreAction;
-    if (slot.m_bDropTarget != 0)
-        return ChipFits(chip, slot.m_nBoard) && (offered & Qt::CopyAction) ? Qt::CopyAction : Qt::IgnoreAction;
+    if (slot.m_bDropTarget != 0) {
+        const bool lands = ChipFits(chip, slot.m_nBoard) && (offered & Qt::CopyAction);
+        return lands ? Qt::CopyAction : Qt::IgnoreAction;
+    }
     const bool ownTraySlot = slot.m_nSlotKind == slotkind::kTray && slot.m_nValue == chip;
     return ownTraySlot ? Qt::MoveAction : Qt::IgnoreAction;
 }

@@ -287,7 +287,8 @@ TEST(ChipDropSource, CursorHangsBelowAndRightOfThePointer)
     EXPECT_EQ(cursor.copy(32, 32, 32, 32), art);
     for (const QRect& r : {QRect(0, 0, 64, 32), QRect(0, 32, 32, 32)})
         for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x) ASSERT_EQ(qAlpha(cursor.pixel(x, y)), 0) << x << ',' << y;
+            for (int x = r.left(); x <= r.right(); ++x)
+                ASSERT_EQ(qAlpha(cursor.pixel(x, y)), 0) << x << ',' << y;
 
     QDrag drag(nullptr);
     CChipDropSource(7).SetCursors(drag);
@@ -348,7 +349,8 @@ TEST_F(WindowDropTest, TheOtherBoardIsNeverTouched)
     EXPECT_EQ(game().m_bShapesRowFull, 1);
     EXPECT_EQ(game().m_bColorsRowFull, 0);
     EXPECT_EQ(game().m_nColorsRow, 0);
-    for (int i = 0; i < board::kGuessSlots; ++i) EXPECT_EQ(Board(board::kColors).guess[i].m_nValue, before[i]);
+    for (int i = 0; i < board::kGuessSlots; ++i)
+        EXPECT_EQ(Board(board::kColors).guess[i].m_nValue, before[i]) << i;
     for (int k = 0; k < 4; ++k) EXPECT_EQ(game().m_nColorsGuess[0][k], 0);
     // Every COLORS slot turns the stars away.
     const std::unique_ptr<QMimeData> star = Board(board::kShapes).tray[0].CreateDragData();

@@ -1,0 +1,110 @@
+#include "BoardView.h"
+
+#include <cstdlib>
+
+namespace {
+
+QRect Place(layout::Member member, int board, int index, sprites::Size size)
+{
+    for (const layout::Entry& e : layout::MainLayout()) {
+        if (e.member == member && e.board == board && e.index == index)
+            return {layout::DuToPxX(e.x), layout::DuToPxY(e.y), size.w, size.h};
+    }
+    return {};
+}
+
+// Inside the smallest a button can be: 64 by 24 without its art.
+constexpr QPoint kInsideButton(30, 12);
+
+}  // namespace
+
+BoardView::BoardView(const QImage& sheet) : m_sheet(sheet.convertToFormat(QImage::Format_RGB32)) {}
+
+QRect BoardView::Guess(int board, int row, int slot)
+{
+    return Place(layout::Member::Guess, board, 4 * row + slot, sprites::kChipSize);
+}
+
+QRect BoardView::Tray(int board, int index)
+{
+    return Place(layout::Member::Tray, board, index, sprites::kChipSize);
+}
+
+QRect BoardView::Code(int board, int slot)
+{
+    return Place(layout::Member::Code, board, slot, sprites::kChipSize);
+}
+
+QRect BoardView::Peg(int board, int row, int slot)
+{
+    return Place(layout::Member::Pegs, board, 4 * row + slot, sprites::kPegSize);
+}
+
+QRect BoardView::RoundDigit(int index)
+{
+    return Place(layout::Member::RoundDigits, 0, index, sprites::kDigitSize);
+}
+
+QRect BoardView::TotalDigit(int index)
+{
+    return Place(layout::Member::TotalDigits, 0, index, sprites::kDigitSize);
+}
+
+QPoint BoardView::GuessButton(int board, int row)
+{
+    return Place(layout::Member::GuessButtons, board, row, {1, 1}).topLeft() + kInsideButton;
+}
+
+QPoint BoardView::PhaseButton() { return PhaseButtonArea().topLeft() + kInsideButton; }
+
+QRect BoardView::PhaseButtonArea()
+{
+    return Place(layout::Member::NextRound, 0, 0, {64, 24});
+}
+
+QImage BoardView::Cell(sprites::Cell c, sprites::Size s) const { return m_sheet.copy(c.x, c.y, s.w, s.h); }
+
+bool BoardView::Alike(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size() || a.isNull()) return false;
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    int differ = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            const int d =
+                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            if (d > 24) ++differ;
+        }
+    }
+    return differ * 100 <= x.width() * x.height();   // at most 1 in 100
+}
+
+bool BoardView::IsBlack(const QImage& shot, const QRect& where)
+{
+    const QImage part = shot.copy(where);
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x)
+            if (qGray(part.pixel(x, y)) > 16) return false;
+    return true;
+}
+
+bool BoardView::ShowsChip(const QImage& shot, const QRect& where, int value) const
+{
+    return Alike(shot.copy(where), Cell(sprites::GuessChipCell(value), sprites::kChipSize));
+}
+
+bool BoardView::ShowsDigit(const QImage& shot, const QRect& where, int value) const
+{
+    return Alike(shot.copy(where), Cell(sprites::NumbersCell(value), sprites::kDigitSize));
+}
+
+int BoardView::ReadPeg(const QImage& shot, const QRect& where) const
+{
+    const QImage part = shot.copy(where);
+    for (int v = 0; v <= 3; ++v)
+        if (Alike(part, Cell(sprites::ScoreChipCell(v), sprites::kPegSize))) return v;
+    return -1;
+}

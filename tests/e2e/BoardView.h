@@ -1,0 +1,40 @@
+#pragma once
+// Where the game's controls stand in its window (from the layout table) and what a picture of
+// the window shows there (by comparison with the cells of the sprite sheet).
+
+#include <QImage>
+#include <QRect>
+
+#include "MainLayout.h"
+#include "SpriteGeometry.h"
+
+class BoardView {
+public:
+    // `sheet` is the sprite sheet the game paints from.
+    explicit BoardView(const QImage& sheet);
+
+    static QRect Guess(int board, int row, int slot);
+    static QRect Tray(int board, int index);
+    static QRect Code(int board, int slot);
+    static QRect Peg(int board, int row, int slot);
+    static QRect RoundDigit(int index);
+    static QRect TotalDigit(int index);
+    // Buttons: a point well inside, whatever size their art gives them.
+    static QPoint GuessButton(int board, int row);
+    static QPoint PhaseButton();
+    static QRect PhaseButtonArea();
+
+    bool ShowsChip(const QImage& shot, const QRect& where, int value) const;
+    bool ShowsDigit(const QImage& shot, const QRect& where, int value) const;
+    // The peg value 0 to 3 shown at `where`, or -1 when it is none of them.
+    int ReadPeg(const QImage& shot, const QRect& where) const;
+
+    // Nearly every pixel alike: the window is copied from the sheet unscaled.
+    static bool Alike(const QImage& a, const QImage& b);
+    static bool IsBlack(const QImage& shot, const QRect& where);
+
+private:
+    QImage Cell(sprites::Cell c, sprites::Size s) const;
+
+    QImage m_sheet;
+};

@@ -1,0 +1,308 @@
+// The real program on its own X display, played with the real pointer: chips dragged from both
+// trays into the rows, GUESS pressed, pegs read back off the screen, until a round ends.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QPainter>
+#include <QThread>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "BoardView.h"
+#include "CodeSolver.h"
+#include "CursorProbe.h"
+#include "XSession.h"
+
+namespace {
+
+constexpr int kShapes = 0;
+constexpr int kColors = 1;
+constexpr int kRows = 10;
+constexpr int kDragTries = 3;
+
+QPoint Centre(const QRect& r) { return r.center(); }
+
+// The chip value of slot value v (1 to 6) on a board.
+int ChipValue(int board, int v) { return board == kShapes ? v : v + 6; }
+
+struct BoardPlay {
+    explicit BoardPlay(int b) : board(b) {}
+    int board;
+    int row = 0;
+    bool closed = false;
+    bool solved = false;
+    CodeSolver solver;
+    Code last{};
+};
+
+class PlayTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString missing = XSession::MissingTools();
+        if (!missing.isEmpty())
+            GTEST_SKIP() << "missing " << missing.toStdString() << " (tools/install-deps.sh installs it)";
+        const QImage sheet(QStringLiteral(VANTEL_SHEET));
+        ASSERT_FALSE(sheet.isNull()) << "no sprite sheet at " << VANTEL_SHEET;
+        view = std::make_unique<BoardView>(sheet);
+        QString error;
+        ASSERT_TRUE(x.Start(QStringLiteral(VANTEL_PROGRAM), &error)) << error.toStdString();
+        // The window is up once the first game is drawn: both trays full.
+        ASSERT_TRUE(x.WaitFor([&](const QImage& s) {
+            return view->ShowsChip(s, BoardView::Tray(kShapes, 0), 1) &&
+                   view->ShowsChip(s, BoardView::Tray(kColors, 5), 12);
+        }, 20000)) << "the first game was never drawn";
+    }
+
+    // Drags chip value `value` into slot `slot` of the board's current row, from the row below
+    // when it holds the chip there (chips of earlier rows copy too), else from the tray.
+    void Place(const BoardPlay& b, int slot, int value)
+    {
+        QRect from = BoardView::Tray(b.board, b.board == kShapes ? value - 1 : value - 7);
+        if (b.row > 0)
+            for (int k = 0; k < 4; ++k)
+                if (ChipValue(b.board, b.last[k]) == value) from = BoardView::Guess(b.board, b.row - 1, k);
+        const QRect to = BoardView::Guess(b.board, b.row, slot);
+        for (int attempt = 0; attempt < kDragTries; ++attempt) {
+            ++drags;
+            x.Drag(Centre(from), Centre(to));
+            if (x.WaitFor([&](const QImage& s) { return view->ShowsChip(s, to, value); }, 3000)) return;
+        }
+        FAIL() << "chip " << value << " never landed in row " << b.row << " slot " << slot;
+    }
+
+    // Presses the row's GUESS and reads its pegs once they show.
+    Pegs Guess(const BoardPlay& b)
+    {
+        int pegs[4] = {};
+        const auto evaluated = [&](const QImage& s) {
+            for (int k = 0; k < 4; ++k) {
+                pegs[k] = view->ReadPeg(s, BoardView::Peg(b.board, b.row, k));
+                if (pegs[k] < 1) return false;
+            }
+            return true;
+        };
+        bool shown = false;
+        for (int attempt = 0; attempt < kDragTries && !shown; ++attempt) {
+            x.Click(BoardView::GuessButton(b.board, b.row));
+            shown = x.WaitFor(evaluated, 3000);
+        }
+        EXPECT_TRUE(shown) << "no pegs after GUESS in row " << b.row << " of board " << b.board;
+        Pegs p;
+        for (int k = 0; k < 4; ++k) {
+            // Exact pegs first, then present ones, then misses: the order tells nothing.
+            if (k > 0) {
+                EXPECT_LE(pegs[k], pegs[k - 1]) << "row " << b.row;
+            }
+            p.exact += pegs[k] == 3;
+            p.present += pegs[k] == 2;
+        }
+        return p;
+    }
+
+    void PlayRow(BoardPlay& b)
+    {
+        const Code guess = b.solver.NextGuess();
+        for (int k = 0; k < 4; ++k) {
+            Place(b, k, ChipValue(b.board, guess[k]));
+            if (HasFatalFailure()) return;
+        }
+        if (firstRow) {
+            x.Snapshot(QStringLiteral("2-first-row-filled"));
+            firstRow = false;
+        }
+        const Pegs answer = Guess(b);
+        ++guesses;
+        b.solver.Learn(guess, answer);
+        b.last = guess;
+        if (answer.exact == 4) {
+            b.closed = b.solved = true;
+        } else if (++b.row == kRows) {
+            b.closed = true;
+        }
+    }
+
+    // What a closed board reveals across: its half of the code above the other board.
+    void ExpectRevealed(const BoardPlay& b)
+    {
+        if (!b.solved) return;
+        const int other = 1 - b.board;
+        EXPECT_TRUE(x.WaitFor([&](const QImage& s) {
+            for (int k = 0; k < 4; ++k)
+                if (!view->ShowsChip(s, BoardView::Code(other, k), ChipValue(b.board, b.last[k])))
+                    return false;
+            return true;
+        })) << "board " << b.board << "'s code is not shown above the other board";
+    }
+
+    static int RoundScore(const BoardPlay& s, const BoardPlay& c)
+    {
+        const auto cost = [](const BoardPlay& b) { return b.solved ? b.row + 1 : kRows + 2; };
+        return cost(s) + cost(c);
+    }
+
+    void ExpectScore(int score)
+    {
+        // Round 0 in the finished style (set 1), the total in its own (set 2), no leading zeros.
+        const int tens = score / 10 > 0 ? 10 + score / 10 : sprites::kBlankDigit;
+        const int totalTens = score / 10 > 0 ? 20 + score / 10 : sprites::kBlankDigit;
+        EXPECT_TRUE(x.WaitFor([&](const QImage& s) {
+            return view->ShowsDigit(s, BoardView::RoundDigit(0), tens) &&
+                   view->ShowsDigit(s, BoardView::RoundDigit(1), 10 + score % 10) &&
+                   view->ShowsDigit(s, BoardView::TotalDigit(0), sprites::kBlankDigit) &&
+                   view->ShowsDigit(s, BoardView::TotalDigit(1), totalTens) &&
+                   view->ShowsDigit(s, BoardView::TotalDigit(2), 20 + score % 10);
+        })) << "score " << score << " not shown";
+    }
+
+    // Polls the pointer until it shows `art` with the hotspot on the picture's top-left corner,
+    // nothing of the cursor above or left of it.
+    // Saves what the player sees at `pointer`: the window with the cursor drawn over it.
+    bool WaitForCursor(const QImage& art, QPoint pointer, const QString& name)
+    {
+        const QImage want = art.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (int i = 0; i < 150; ++i) {
+            const CursorShot c = ReadCursor(x.Display());
+            if (!c.image.isNull() && SameArgb(c.image.copy(QRect(c.hotspot, want.size())), want) &&
+                Transparent(c.image, QRect(0, 0, c.image.width(), c.hotspot.y())) &&
+                Transparent(c.image, QRect(0, 0, c.hotspot.x(), c.image.height()))) {
+                SaveWithCursor(c, pointer, name);
+                return true;
+            }
+            QThread::msleep(20);
+        }
+        SaveWithCursor(ReadCursor(x.Display()), pointer, name);
+        return false;
+    }
+
+    void SaveWithCursor(const CursorShot& c, QPoint pointer, const QString& name)
+    {
+        QImage shot = x.Grab().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&shot);
+        painter.drawImage(pointer - c.hotspot, c.image);
+        painter.end();
+        const QRect around(pointer - QPoint(100, 100), QSize(200, 200));
+        const QString dir = QDir::temp().filePath(QStringLiteral("vantel-e2e"));
+        shot.copy(around).save(QDir(dir).filePath(name + QStringLiteral(".png")));
+    }
+
+    static bool SameArgb(const QImage& a, const QImage& b)
+    {
+        if (a.size() != b.size()) return false;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb p = a.pixel(x, y);
+                const QRgb q = b.pixel(x, y);
+                if (std::abs(qAlpha(p) - qAlpha(q)) > 8 || std::abs(qRed(p) - qRed(q)) > 8 ||
+                    std::abs(qGreen(p) - qGreen(q)) > 8 || std::abs(qBlue(p) - qBlue(q)) > 8)
+                    return false;
+            }
+        return true;
+    }
+
+    static bool Transparent(const QImage& image, const QRect& r)
+    {
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (qAlpha(image.pixel(x, y)) != 0) return false;
+        return true;
+    }
+
+    XSession x;
+    std::unique_ptr<BoardView> view;
+    int drags = 0;
+    int guesses = 0;
+    bool firstRow = true;
+};
+
+}  // namespace
+
+TEST_F(PlayTest, ARoundPlayedWithThePointerEndsWithNextRound)
+{
+    x.Snapshot(QStringLiteral("1-start"));
+    const auto started = std::chrono::steady_clock::now();
+
+    // A first drag held over its target, to see it in flight.
+    const QRect blueTray = BoardView::Tray(kColors, 0);
+    x.Drag(Centre(blueTray), Centre(BoardView::Guess(kColors, 0, 0)), false);
+    x.Snapshot(QStringLiteral("1-dragging-blue"));
+    x.Release();
+    ++drags;
+    const auto landed = [&](const QImage& s) {
+        return view->ShowsChip(s, BoardView::Guess(kColors, 0, 0), 7);
+    };
+    ASSERT_TRUE(x.WaitFor(landed)) << "the blue chip did not land";
+    const QImage afterDrop = x.Grab();
+    EXPECT_TRUE(view->ShowsChip(afterDrop, blueTray, 7)) << "the tray lost its chip";
+    EXPECT_TRUE(view->ShowsChip(afterDrop, BoardView::Guess(kShapes, 0, 0), 0)) << "the other board changed";
+
+    BoardPlay shapes(kShapes);
+    BoardPlay colors(kColors);
+    while (!shapes.closed || !colors.closed) {
+        for (BoardPlay* b : {&shapes, &colors}) {
+            if (b->closed) continue;
+            PlayRow(*b);
+            if (HasFatalFailure()) return;
+            if (b->closed) ExpectRevealed(*b);
+        }
+    }
+
+    const auto nextRoundShown = [](const QImage& s) {
+        return !BoardView::IsBlack(s, BoardView::PhaseButtonArea());
+    };
+    ASSERT_TRUE(x.WaitFor(nextRoundShown)) << "NEXT ROUND did not show";
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    x.Snapshot(QStringLiteral("3-round-over"));
+    const int score = RoundScore(shapes, colors);
+    ExpectScore(score);
+    std::printf("A round through the real pointer: %.1f s, %d drags, %d guesses, score %d "
+                "(SHAPES %s in %d, COLORS %s in %d)\n",
+                seconds, drags, guesses, score, shapes.solved ? "solved" : "failed", shapes.row + 1,
+                colors.solved ? "solved" : "failed", colors.row + 1);
+    RecordProperty("round_seconds", QString::number(seconds, 'f', 1).toStdString());
+
+    // NEXT ROUND clears both boards for the next code.
+    x.Click(BoardView::PhaseButton());
+    EXPECT_TRUE(x.WaitFor([&](const QImage& s) {
+        return view->ShowsChip(s, BoardView::Guess(kShapes, 0, 0), 0) &&
+               view->ShowsChip(s, BoardView::Guess(kColors, 0, 0), 0) &&
+               BoardView::IsBlack(s, BoardView::PhaseButtonArea());
+    })) << "NEXT ROUND did not start a new round";
+    x.Snapshot(QStringLiteral("4-next-round"));
+}
+
+TEST_F(PlayTest, CursorPicturesTheChipWhereItWouldLand)
+{
+    if (!CanReadCursor(x.Display())) GTEST_SKIP() << "this build cannot read the X cursor (no XFixes)";
+    const QImage blue(QStringLiteral(":/art/cursor_136.png"));
+    const QImage noDrop(QStringLiteral(":/art/cursor_142.png"));
+    ASSERT_FALSE(blue.isNull() || noDrop.isNull()) << "the test carries no cursor art";
+
+    const QRect blueTray = BoardView::Tray(kColors, 0);
+    const QRect colorsSlot = BoardView::Guess(kColors, 0, 0);
+    const QRect shapesSlot = BoardView::Guess(kShapes, 0, 1);
+    const QPoint overTheGrid(layout::DuToPxX(520), layout::DuToPxY(40));   // the pool, no slot
+    const QPoint start = Centre(blueTray) + QPoint(14, 7);
+
+    // Lifted, the chip is still over its own tray slot: it shows, though nothing would land there.
+    x.Drag(Centre(blueTray), start, false);
+    EXPECT_TRUE(WaitForCursor(blue, start, QStringLiteral("cursor-1-own-tray"))) << "over its own tray slot";
+    x.Glide(start, Centre(shapesSlot));
+    EXPECT_TRUE(WaitForCursor(noDrop, Centre(shapesSlot), QStringLiteral("cursor-2-shapes-slot")))
+        << "over a SHAPES slot";
+    x.Glide(Centre(shapesSlot), Centre(colorsSlot));
+    EXPECT_TRUE(WaitForCursor(blue, Centre(colorsSlot), QStringLiteral("cursor-3-colors-row")))
+        << "over the COLORS row";
+    x.Glide(Centre(colorsSlot), overTheGrid);
+    EXPECT_TRUE(WaitForCursor(noDrop, overTheGrid, QStringLiteral("cursor-4-over-the-pool")))
+        << "over the pool in the middle";
+    // Released where nothing takes it: nothing lands anywhere.
+    x.Release();
+    const QImage after = x.Grab();
+    EXPECT_TRUE(view->ShowsChip(after, colorsSlot, 0));
+    EXPECT_TRUE(view->ShowsChip(after, shapesSlot, 0));
+    EXPECT_TRUE(view->ShowsChip(after, blueTray, 7));
+}

@@ -1,0 +1,217 @@
+#include "XSession.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+constexpr int kStartTimeoutMs = 20000;
+constexpr int kToolTimeoutMs = 10000;
+constexpr int kDragSteps = 10;
+
+QString Num(int v) { return QString::number(v); }
+
+}  // namespace
+
+XSession::XSession() = default;
+
+XSession::~XSession()
+{
+    Stop(m_program);
+    Stop(m_server);
+}
+
+QString XSession::MissingTools()
+{
+    QStringList missing;
+    for (const char* tool : {"Xvfb", "xdotool", "import"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            missing << QString::fromLatin1(tool);
+    return missing.join(QStringLiteral(", "));
+}
+
+void XSession::Stop(QProcess& p)
+{
+    if (p.state() == QProcess::NotRunning) return;
+    p.terminate();
+    if (!p.waitForFinished(3000)) {
+        p.kill();
+        p.waitForFinished(3000);
+    }
+}
+
+bool XSession::Start(const QString& program, QString* error)
+{
+    if (!m_home.isValid()) {
+        *error = QStringLiteral("no temporary folder");
+        return false;
+    }
+    return StartServer(error) && StartProgram(program, error);
+}
+
+// The server picks a free display number itself and writes it to descriptor 3 once it listens.
+bool XSession::StartServer(QString* error)
+{
+    const QString numberFile = m_home.filePath(QStringLiteral("display"));
+    m_server.setProgram(QStringLiteral("sh"));
+    m_server.setArguments({QStringLiteral("-c"),
+                           QStringLiteral("exec Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp "
+                                          "-noreset 3>\"$0\""),
+                           numberFile});
+    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_server.start();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < kStartTimeoutMs && m_server.state() != QProcess::NotRunning) {
+        QFile f(numberFile);
+        if (f.open(QIODevice::ReadOnly)) {
+            const QByteArray text = f.readAll();
+            if (text.endsWith('\n')) {
+                m_display = QStringLiteral(":") + QString::fromLatin1(text.trimmed());
+                return true;
+            }
+        }
+        QThread::msleep(20);
+    }
+    *error = QStringLiteral("Xvfb did not start");
+    return false;
+}
+
+bool XSession::StartProgram(const QString& program, QString* error)
+{
+    // A fresh home: the player's real statistics and configuration stay untouched.
+    const QDir home(m_home.path());
+    for (const char* sub : {"data", "config", "cache", "runtime"}) home.mkpath(QString::fromLatin1(sub));
+    QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));   // one pixel per pixel
+    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    m_program.setProcessEnvironment(env);
+    m_program.setProcessChannelMode(QProcess::ForwardedChannels);
+    m_program.start(program, {});
+    if (!m_program.waitForStarted(kStartTimeoutMs)) {
+        *error = QStringLiteral("the game did not start: ") + program;
+        return false;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < kStartTimeoutMs && m_program.state() == QProcess::Running) {
+        const QByteArray ids = Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--name"), QStringLiteral("^Vantel$")});
+        const QList<QByteArray> lines = ids.trimmed().split('\n');
+        if (!lines.first().isEmpty()) {
+            m_window = QString::fromLatin1(lines.first());
+            return true;
+        }
+        QThread::msleep(50);
+    }
+    *error = QStringLiteral("no window titled Vantel appeared");
+    return false;
+}
+
+QByteArray XSession::Xdotool(const QStringList& args) const
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral("xdotool"), args);
+    if (!p.waitForFinished(kToolTimeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
+    return p.readAllStandardOutput();
+}
+
+QImage XSession::Grab() const
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    p.setProcessEnvironment(env);
+    // A raw pixel map: quick to write and to read, and exact.
+    p.start(QStringLiteral("import"), {QStringLiteral("-window"), m_window, QStringLiteral("ppm:-")});
+    if (!p.waitForFinished(kToolTimeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
+    return QImage::fromData(p.readAllStandardOutput(), "PPM").convertToFormat(QImage::Format_RGB32);
+}
+
+void XSession::Click(QPoint p) const
+{
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_window, Num(p.x()), Num(p.y()),
+             QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("click"), QStringLiteral("1")});
+}
+
+void XSession::Release() const
+{
+    Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+}
+
+void XSession::AppendMove(QStringList& a, QPoint p, const char* pause) const
+{
+    a << QStringLiteral("mousemove") << QStringLiteral("--window") << m_window << Num(p.x()) << Num(p.y())
+      << QStringLiteral("sleep") << QString::fromLatin1(pause);
+}
+
+void XSession::AppendGlide(QStringList& a, QPoint from, QPoint to) const
+{
+    for (int i = 1; i <= kDragSteps; ++i) AppendMove(a, from + (to - from) * i / kDragSteps, "0.02");
+    // A last wiggle so the target sees the pointer settle on it.
+    AppendMove(a, to + QPoint(1, 0), "0.04");
+    AppendMove(a, to, "0.06");
+}
+
+void XSession::Glide(QPoint from, QPoint to) const
+{
+    QStringList a;
+    AppendGlide(a, from, to);
+    Xdotool(a);
+}
+
+void XSession::Drag(QPoint from, QPoint to, bool release) const
+{
+    QStringList a;
+    AppendMove(a, from, "0.03");
+    a << QStringLiteral("mousedown") << QStringLiteral("1");
+    // Out past the drag distance in a few short steps, then on to the target.
+    for (int d : {3, 7, 14}) AppendMove(a, from + QPoint(d, d / 2), "0.03");
+    AppendGlide(a, from + QPoint(14, 7), to);
+    if (release) a << QStringLiteral("mouseup") << QStringLiteral("1");
+    Xdotool(a);
+}
+
+bool XSession::WaitFor(const std::function<bool(const QImage&)>& done, int timeoutMs) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        const QImage shot = Grab();
+        if (!shot.isNull() && done(shot)) return true;
+        QThread::msleep(20);
+    } while (clock.elapsed() < timeoutMs);
+    return false;
+}
+
+QString XSession::Snapshot(const QString& name) const
+{
+    const QString dir = QDir::temp().filePath(QStringLiteral("vantel-e2e"));
+    QDir().mkpath(dir);
+    const QString path = QDir(dir).filePath(name + QStringLiteral(".png"));
+    Grab().save(path);
+    return path;
+}

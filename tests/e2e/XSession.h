@@ -1,0 +1,59 @@
+#pragma once
+// A private X display (Xvfb) with the real game running on it, driven through xdotool and read
+// back with ImageMagick's import. Every wait polls with a deadline; nothing sleeps blindly.
+
+#include <QImage>
+#include <QPoint>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+class XSession {
+public:
+    XSession();
+    ~XSession();
+
+    // The tools this needs, or an empty string when all are there.
+    static QString MissingTools();
+
+    // Starts the server and the program at `program` with a fresh home folder; false with a
+    // reason in `error` when either does not come up.
+    bool Start(const QString& program, QString* error);
+
+    QString Display() const { return m_display; }
+    QString Home() const { return m_home.path(); }
+
+    // The window's contents as they are now.
+    QImage Grab() const;
+
+    // Pointer actions in window coordinates. A drag presses, moves in small steps (drag and
+    // drop on X needs motion events) and releases unless `release` is false.
+    void Click(QPoint p) const;
+    void Drag(QPoint from, QPoint to, bool release = true) const;
+    // With the button held, moves on in small steps.
+    void Glide(QPoint from, QPoint to) const;
+    void Release() const;
+
+    // Polls `done` against fresh grabs until it holds or `timeoutMs` has passed.
+    bool WaitFor(const std::function<bool(const QImage&)>& done, int timeoutMs = 5000) const;
+
+    // Saves a picture of the window for a person to look at; returns its path.
+    QString Snapshot(const QString& name) const;
+
+private:
+    QByteArray Xdotool(const QStringList& args) const;
+    void AppendMove(QStringList& a, QPoint p, const char* pause) const;
+    void AppendGlide(QStringList& a, QPoint from, QPoint to) const;
+    bool StartServer(QString* error);
+    bool StartProgram(const QString& program, QString* error);
+    void Stop(QProcess& p);
+
+    QTemporaryDir m_home;
+    QProcess m_server;
+    QProcess m_program;
+    QString m_display;
+    QString m_window;
+};
