@@ -27,7 +27,8 @@ constexpr int kAverageX[4] = {358, 372, 386, 414};   // the point stands at 400,
 constexpr int kPointX = 400;
 constexpr int kBestX = 526;
 
-void Add(std::vector<Entry>& e, int id, Kind kind, int index, int x, int y, int w, int h, const char* art = nullptr)
+void Add(std::vector<Entry>& e, int id, Kind kind, int index, int x, int y, int w, int h,
+         const char* art = nullptr)
 {
     e.push_back({id, kind, index, x, y, w, h, art});
 }

@@ -16,7 +16,7 @@
 #include "StatsFiles.h"
 #include "VantelEvents.h"
 
-static_assert(scoredigits::kBlank == sprites::kBlankDigit, "a blank statistics cell is the sheet's blank digit");
+static_assert(scoredigits::kBlank == sprites::kBlankDigit, "a blank cell is the sheet's blank digit");
 static_assert(aboutlayout::kDigitPositions == scoredigits::kCells, "twelve cells per variant");
 
 namespace {
@@ -26,7 +26,8 @@ QSize DuToPx(int w, int h) { return QSize(layout::DuToPxX(w), layout::DuToPxY(h)
 }  // namespace
 
 CAboutDlg::CAboutDlg(std::filesystem::path dataBase, QString appFolder, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       m_dataBase(std::move(dataBase)),
       m_appFolder(std::move(appFolder))
 {
@@ -118,7 +119,8 @@ void CAboutDlg::OnInitDialog()
         m_nBestScore[v] = shown.records[v].bestScore;
     }
     // A stored value that is no variant shows the game's own first variant as the active one.
-    m_nSelectedVariant = stats::IsVariant(shown.activeVariant) ? shown.activeVariant : stats::kDialogDefaultVariant;
+    m_nSelectedVariant =
+        stats::IsVariant(shown.activeVariant) ? shown.activeVariant : stats::kDialogDefaultVariant;
     m_nVariantAtOpen = m_nSelectedVariant;
 
     for (int v = 0; v < stats::kVariantCount; ++v) FillDigits(v);

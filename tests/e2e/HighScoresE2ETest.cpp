@@ -37,6 +37,8 @@ bool Poll(const std::function<bool()>& done, int timeoutMs = kWaitMs)
     return false;
 }
 
+QStringList Words(const char* line) { return QString::fromLatin1(line).split(QLatin1Char(' ')); }
+
 // Where a control of the High Scores window stands, in its window's pixels.
 QRect AboutPlace(int id)
 {
@@ -52,7 +54,8 @@ protected:
     void SetUp() override
     {
         const QString missing = XSession::MissingTools();
-        if (!missing.isEmpty()) GTEST_SKIP() << "missing " << missing.toStdString() << " (tools/install-deps.sh)";
+        if (!missing.isEmpty())
+            GTEST_SKIP() << "missing " << missing.toStdString() << " (tools/install-deps.sh)";
         const QImage sheet(QStringLiteral(VANTEL_SHEET));
         ASSERT_FALSE(sheet.isNull()) << "no sprite sheet at " << VANTEL_SHEET;
         view = std::make_unique<BoardView>(sheet);
@@ -68,6 +71,17 @@ protected:
     }
 
     QByteArray Xdotool(const QStringList& args) const { return Tool(QStringLiteral("xdotool"), args); }
+
+    void ClickIn(const QString& window, QPoint p, int button) const
+    {
+        Xdotool(Words("mousemove --window") << window << QString::number(p.x()) << QString::number(p.y())
+                                            << Words("click") << QString::number(button));
+    }
+
+    void ClickOnScreen(QPoint p) const
+    {
+        Xdotool(Words("mousemove") << QString::number(p.x()) << QString::number(p.y()) << Words("click 1"));
+    }
 
     QByteArray Tool(const QString& program, const QStringList& args) const
     {
@@ -87,7 +101,7 @@ protected:
     // `by` is "--name" (a title pattern) or "--class".
     QStringList VisibleWindows(const QString& pattern, const QString& by = QStringLiteral("--name")) const
     {
-        const QByteArray out = Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), by, pattern});
+        const QByteArray out = Xdotool(Words("search --onlyvisible") << by << pattern);
         QStringList ids;
         for (const QByteArray& line : out.split('\n')) {
             if (!line.trimmed().isEmpty()) ids << QString::fromLatin1(line.trimmed());
@@ -100,7 +114,7 @@ protected:
     {
         int v[4] = {0, 0, 0, 0};
         const char* keys[4] = {"X=", "Y=", "WIDTH=", "HEIGHT="};
-        const QByteArray out = Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+        const QByteArray out = Xdotool(Words("getwindowgeometry --shell") << window);
         for (const QByteArray& line : out.split('\n')) {
             for (int k = 0; k < 4; ++k) {
                 if (line.startsWith(keys[k])) v[k] = line.mid(static_cast<int>(qstrlen(keys[k]))).toInt();
@@ -111,7 +125,8 @@ protected:
 
     QImage Grab(const QString& window) const
     {
-        const QByteArray ppm = Tool(QStringLiteral("import"), {QStringLiteral("-window"), window, QStringLiteral("ppm:-")});
+        const QStringList args = Words("-window") << window << QStringLiteral("ppm:-");
+        const QByteArray ppm = Tool(QStringLiteral("import"), args);
         return QImage::fromData(ppm, "PPM").convertToFormat(QImage::Format_RGB32);
     }
 
@@ -143,7 +158,8 @@ protected:
     {
         const QImage image(QStringLiteral(":/art/%1.png").arg(QString::fromLatin1(art)));
         const QImage shot = Grab(window);
-        return !image.isNull() && BoardView::Alike(shot.copy(QRect(AboutPlace(id).topLeft(), image.size())), image);
+        return !image.isNull() &&
+               BoardView::Alike(shot.copy(QRect(AboutPlace(id).topLeft(), image.size())), image);
     }
 
     QByteArray Configuration() const
@@ -163,15 +179,13 @@ TEST_F(HighScoresE2E, ANewVariantChosenInTheFirstRoundRestartsTheGame)
 {
     // A right click on bare background between the centre grid and the score labels.
     const QPoint background(layout::DuToPxX(521), layout::DuToPxY(371));
-    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), mainWindow, QString::number(background.x()),
-             QString::number(background.y()), QStringLiteral("click"), QStringLiteral("3")});
+    ClickIn(mainWindow, background, 3);
     const QString menu = WaitForMenu();
     ASSERT_FALSE(menu.isEmpty()) << "no menu after a right click";
 
     // Its second and last item: "High Scores and Configuration...".
     const QRect items = Geometry(menu);
-    Xdotool({QStringLiteral("mousemove"), QString::number(items.center().x()),
-             QString::number(items.top() + items.height() * 3 / 4), QStringLiteral("click"), QStringLiteral("1")});
+    ClickOnScreen(QPoint(items.center().x(), items.top() + items.height() * 3 / 4));
     const QString dlg = WaitForHighScores();
     ASSERT_FALSE(dlg.isEmpty()) << "the High Scores window did not open";
     EXPECT_EQ(Geometry(dlg).size(), QSize(920, 595));
@@ -179,25 +193,25 @@ TEST_F(HighScoresE2E, ANewVariantChosenInTheFirstRoundRestartsTheGame)
     EXPECT_TRUE(ShowsButton(dlg, 1261, "ACTIVEU"));
 
     // INACTIVE of the bottom band, variant 2: stored at once, before the window closes.
-    const QPoint inactive = AboutPlace(1292).center();
-    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), dlg, QString::number(inactive.x()),
-             QString::number(inactive.y()), QStringLiteral("click"), QStringLiteral("1")});
+    ClickIn(dlg, AboutPlace(1292).center(), 1);
     ASSERT_TRUE(Poll([&] { return Configuration() == QByteArray("\x02\x00", 2); }))
         << "configuration holds " << Configuration().toHex().toStdString();
-    EXPECT_TRUE(Poll([&] { return ShowsButton(dlg, 1291, "ACTIVEU") && ShowsButton(dlg, 1276, "INACTIVEU"); }));
+    EXPECT_TRUE(Poll([&] {
+        return ShowsButton(dlg, 1291, "ACTIVEU") && ShowsButton(dlg, 1276, "INACTIVEU");
+    }));
     EXPECT_TRUE(x.WaitFor([&](const QImage& s) {
         return view->ShowsChip(s, BoardView::Guess(kShapes, 0, 3), kEmptySlot);
     })) << "the game changed before the window closed";
 
-    Xdotool({QStringLiteral("windowfocus"), dlg, QStringLiteral("sleep"), QStringLiteral("0.05"),
-             QStringLiteral("key"), QStringLiteral("Escape")});
+    Xdotool(Words("windowfocus") << dlg << Words("sleep 0.05 key Escape"));
     EXPECT_TRUE(Poll([&] { return VisibleWindows(QStringLiteral("^High Scores for Vantel")).isEmpty(); }));
 
     // Three-chip codes: the fourth column of every row is out of play on both boards.
     EXPECT_TRUE(x.WaitFor([&](const QImage& s) {
         return view->ShowsChip(s, BoardView::Guess(kShapes, 0, 3), kSlotOutOfPlay) &&
                view->ShowsChip(s, BoardView::Guess(kColors, 0, 3), kSlotOutOfPlay);
-    })) << "the game did not restart in variant 2: " << x.Snapshot(QStringLiteral("highscores-after")).toStdString();
-    EXPECT_EQ(VisibleWindows(QStringLiteral("^Vantel$")).value(0), mainWindow);   // Esc closed only the dialog
+    })) << "no restart in variant 2: " << x.Snapshot(QStringLiteral("highscores-after")).toStdString();
+    // Esc closed the dialog only.
+    EXPECT_EQ(VisibleWindows(QStringLiteral("^Vantel$")).value(0), mainWindow);
     EXPECT_EQ(Configuration(), QByteArray("\x02\x00", 2));
 }

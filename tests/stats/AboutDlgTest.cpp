@@ -98,7 +98,10 @@ protected:
     static std::string Buttons(const CAboutDlg& dlg)
     {
         std::string shown;
-        for (int i = 0; i < 6; ++i) shown += dlg.Control(kButtonIds[i])->isVisible() ? (i < 3 ? 'A' : 'I') : '.';
+        for (int i = 0; i < 6; ++i) {
+            const char face = i < 3 ? 'A' : 'I';
+            shown += dlg.Control(kButtonIds[i])->isVisible() ? face : '.';
+        }
         return shown;
     }
 

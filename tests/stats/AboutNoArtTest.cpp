@@ -21,7 +21,8 @@ TEST(AboutWithoutArt, PicturesKeepTheirPlacesAndTheButtonsStillWork)
     dlg.show();
     for (const aboutlayout::Entry& e : aboutlayout::AboutLayout()) {
         if (e.kind == aboutlayout::Kind::Digit) continue;
-        const QRect planned(layout::DuToPxX(e.x), layout::DuToPxY(e.y), layout::DuToPxX(e.w), layout::DuToPxY(e.h));
+        const QRect planned(layout::DuToPxX(e.x), layout::DuToPxY(e.y), layout::DuToPxX(e.w),
+                            layout::DuToPxY(e.h));
         if (e.id != 0) {
             EXPECT_EQ(dlg.Control(e.id)->geometry(), planned) << e.id;
         }
