@@ -1,9 +1,9 @@
 #pragma once
 // The main window's layout: every control's id, kind, member and place, in dialog units.
-// Dialog units are those of the 8-point dialog font the board was designed with; on screen a
-// unit is 6/4 pixel across and 13/8 pixel down, and each picture keeps its own pixel size.
 
 #include <vector>
+
+#include "DialogUnits.h"
 
 namespace layout {
 
@@ -25,10 +25,6 @@ struct Entry {
 
 constexpr int kWidthDu = 1047;
 constexpr int kHeightDu = 498;
-
-// Dialog units to pixels, rounded half away from zero as the dialog manager does.
-constexpr int DuToPxX(int x) { return (x * 6 + 2) / 4; }
-constexpr int DuToPxY(int y) { return (y * 13 + 4) / 8; }
 
 // Every control of the main window, in member order within each member array.
 const std::vector<Entry>& MainLayout();

@@ -10,7 +10,7 @@
 
 #include <utility>
 
-#include "../app/MainLayout.h"
+#include "DialogUnits.h"
 #include "ScoreDigits.h"
 #include "SpriteGeometry.h"
 #include "StatsFiles.h"
