@@ -61,7 +61,10 @@ bool XSession::StartServer(QString* error)
                            QStringLiteral("exec Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp "
                                           "-noreset 3>\"$0\""),
                            numberFile});
-    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Its notes on the display numbers it tried are kept for when it fails.
+    const QString log = m_home.filePath(QStringLiteral("xvfb.log"));
+    m_server.setStandardOutputFile(log);
+    m_server.setStandardErrorFile(log);
     m_server.start();
     QElapsedTimer clock;
     clock.start();
@@ -76,7 +79,9 @@ bool XSession::StartServer(QString* error)
         }
         QThread::msleep(20);
     }
-    *error = QStringLiteral("Xvfb did not start");
+    QFile notes(log);
+    notes.open(QIODevice::ReadOnly);
+    *error = QStringLiteral("Xvfb did not start: ") + QString::fromLocal8Bit(notes.readAll());
     return false;
 }
 
