@@ -296,10 +296,11 @@ TEST_F(PlayTest, CursorPicturesTheChipWhereItWouldLand)
     const QRect colorsSlot = BoardView::Guess(kColors, 0, 0);
     const QRect shapesSlot = BoardView::Guess(kShapes, 0, 1);
     const QPoint overTheGrid(layout::DuToPxX(520), layout::DuToPxY(40));   // the pool, no slot
-    const QPoint start = Centre(blueTray) + QPoint(14, 7);
+    const QPoint start = Centre(blueTray);
 
-    // Lifted, the chip is still over its own tray slot: it shows, though nothing would land there.
-    x.Drag(Centre(blueTray), start, false);
+    // Held still past the drag delay, the chip lifts without a move. Over its own tray slot its
+    // picture shows, though nothing would land there.
+    x.Press(start);
     EXPECT_TRUE(WaitForCursor(blue, start, QStringLiteral("cursor-1-own-tray"))) << "over its own tray slot";
     x.Glide(start, Centre(shapesSlot));
     EXPECT_TRUE(WaitForCursor(noDrop, Centre(shapesSlot), QStringLiteral("cursor-2-shapes-slot")))

@@ -162,6 +162,12 @@ void XSession::Click(QPoint p) const
              QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("click"), QStringLiteral("1")});
 }
 
+void XSession::Press(QPoint p) const
+{
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_window, Num(p.x()), Num(p.y()),
+             QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("mousedown"), QStringLiteral("1")});
+}
+
 void XSession::Release() const
 {
     Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});

@@ -32,6 +32,7 @@ public:
     // Pointer actions in window coordinates. A drag presses, moves in small steps (drag and
     // drop on X needs motion events) and releases unless `release` is false.
     void Click(QPoint p) const;
+    void Press(QPoint p) const;
     void Drag(QPoint from, QPoint to, bool release = true) const;
     // With the button held, moves on in small steps.
     void Glide(QPoint from, QPoint to) const;
