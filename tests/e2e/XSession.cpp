@@ -165,7 +165,8 @@ void XSession::Click(QPoint p) const
 void XSession::Press(QPoint p) const
 {
     Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_window, Num(p.x()), Num(p.y()),
-             QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("mousedown"), QStringLiteral("1")});
+             QStringLiteral("sleep"), QStringLiteral("0.05"),
+             QStringLiteral("mousedown"), QStringLiteral("1")});
 }
 
 void XSession::Release() const
