@@ -1,9 +1,10 @@
 // A whole headless game: setup, every drop and guess of every round, to the game's end.
 #include <benchmark/benchmark.h>
 
+#include "BenchTable.h"
 #include "HeadlessGame.h"
 
-static void BM_WholeGame(benchmark::State& state)
+static void WholeGame(benchmark::State& state)
 {
     const int v = static_cast<int>(state.range(0));
     HeadlessGame g(v, 1);
@@ -18,6 +19,9 @@ static void BM_WholeGame(benchmark::State& state)
         g.engine.OnNewGame();
     }
 }
-BENCHMARK(BM_WholeGame)->Arg(0)->Arg(1)->Arg(2);
+BENCHMARK(WholeGame)->Arg(0)->Arg(1)->Arg(2);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return RunBenchmarks(argc, argv, "headless");
+}
