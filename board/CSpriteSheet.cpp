@@ -6,12 +6,12 @@
 
 bool CSpriteSheet::Load(const QString& folder)
 {
-    const QDir dir(folder);
-    m_sheet = QPixmap(dir.filePath(QString::fromLatin1(kFileName)));
-    m_sheet2x = QPixmap(dir.filePath(QString::fromLatin1(kFileName2x)));
-    // A high-resolution sheet that does not match the plain one would put cells in the wrong place.
-    if (m_sheet.isNull() || m_sheet2x.size() != m_sheet.size() * 2) m_sheet2x = QPixmap();
-    m_sheet2x.setDevicePixelRatio(2.0);
+    m_sheet = QPixmap(QDir(folder).filePath(QString::fromLatin1(kFileName)));
+    m_sheet2x = QPixmap();
+    // The sharp twin is four times the plain sheet's size and most screens never need it, so it
+    // is read when a high-DPI screen first asks for it.
+    m_folder = folder;
+    m_bLooked2x = m_sheet.isNull();
     return IsLoaded();
 }
 
@@ -19,12 +19,24 @@ void CSpriteSheet::Release()
 {
     m_sheet = QPixmap();
     m_sheet2x = QPixmap();
+    m_bLooked2x = true;
+}
+
+const QPixmap& CSpriteSheet::Sheet2x() const
+{
+    if (m_bLooked2x) return m_sheet2x;
+    m_bLooked2x = true;
+    m_sheet2x = QPixmap(QDir(m_folder).filePath(QString::fromLatin1(kFileName2x)));
+    // A high-resolution sheet that does not match the plain one would put cells in the wrong place.
+    if (m_sheet2x.size() != m_sheet.size() * 2) m_sheet2x = QPixmap();
+    m_sheet2x.setDevicePixelRatio(2.0);
+    return m_sheet2x;
 }
 
 void CSpriteSheet::Draw(QPainter& painter, sprites::Cell cell, sprites::Size size) const
 {
-    const bool sharp = !m_sheet2x.isNull() && painter.device()->devicePixelRatioF() > 1.0;
-    const QPixmap& source = sharp ? m_sheet2x : m_sheet;
+    const bool sharp = painter.device()->devicePixelRatioF() > 1.0 && !Sheet2x().isNull();
+    const QPixmap& source = sharp ? Sheet2x() : m_sheet;
     const int scale = sharp ? 2 : 1;
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     // A cell reaching past the sheet (a small sheet, or a value the game never writes) copies

@@ -25,8 +25,13 @@ public:
     const QPixmap& Pixmap() const { return m_sheet; }
 
 private:
+    // The sharp twin, read on first use; empty when absent or not exactly twice the size.
+    const QPixmap& Sheet2x() const;
+
     QPixmap m_sheet;
-    QPixmap m_sheet2x;   // empty when absent or not exactly twice the size
+    QString m_folder;
+    mutable QPixmap m_sheet2x;
+    mutable bool m_bLooked2x = true;
 };
 
 // Paints `cell` of `sheet` over the whole of `widget`, or black when there is no sheet.
