@@ -1,7 +1,12 @@
 #include "AppIcon.h"
 
+#include <QGuiApplication>
+
 QIcon AppIcon()
 {
+    // Once the application carries the icon, every window shares that one decoded copy.
+    const QIcon shared = QGuiApplication::windowIcon();
+    if (!shared.isNull()) return shared;
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/art/icon_%1.png").arg(size));
     return icon;
