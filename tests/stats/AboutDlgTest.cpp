@@ -21,11 +21,10 @@
 #include "CAboutDlg.h"
 #include "CVantel2Dlg.h"
 #include "StatsFiles.h"
+#include "StatsTestSupport.h"
 #include "VantelEvents.h"
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
 
 std::filesystem::path ToPath(const QString& folder)
 {
@@ -66,17 +65,6 @@ protected:
     std::filesystem::path Cfg() const { return stats::DataFolder(Base()) / stats::kConfigurationFileName; }
     std::filesystem::path Hsc() const { return stats::DataFolder(Base()) / stats::kStatisticsFileName; }
 
-    static Bytes ReadBytes(const std::filesystem::path& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    static void WriteBytes(const std::filesystem::path& file, const Bytes& bytes)
-    {
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
 
     // A variant's band as the player reads it: "GGGGG AAA.A BBB", blanks as spaces.
     static std::string Band(const CAboutDlg& dlg, int variant)

@@ -17,6 +17,20 @@
 
 using Bytes = std::vector<uint8_t>;
 
+inline Bytes ReadBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Writes `bytes` as the whole file, making its folders first.
+inline void WriteBytes(const std::filesystem::path& file, const Bytes& bytes)
+{
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
 class TempBase : public ::testing::Test {
 protected:
     void SetUp() override
@@ -36,17 +50,6 @@ protected:
     std::filesystem::path Hsc() const { return Data() / stats::kStatisticsFileName; }
     std::filesystem::path Cfg() const { return Data() / stats::kConfigurationFileName; }
 
-    static Bytes ReadBytes(const std::filesystem::path& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    static void WriteBytes(const std::filesystem::path& file, const Bytes& bytes)
-    {
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
     // Everything in the data folder except the files the game means to keep.
     std::vector<std::string> Leftovers() const
     {
