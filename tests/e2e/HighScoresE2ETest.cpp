@@ -16,6 +16,7 @@
 #include "AboutLayout.h"
 #include "BoardView.h"
 #include "MainLayout.h"
+#include "GameWindowTest.h"
 #include "XSession.h"
 
 namespace {
@@ -49,23 +50,14 @@ QRect AboutPlace(int id)
     return {};
 }
 
-class HighScoresE2E : public ::testing::Test {
+class HighScoresE2E : public GameWindowTest {
 protected:
     void SetUp() override
     {
-        const QString missing = XSession::MissingTools();
-        if (!missing.isEmpty())
-            GTEST_SKIP() << "missing " << missing.toStdString() << " (tools/install-deps.sh)";
-        const QImage sheet(QStringLiteral(VANTEL_SHEET));
-        ASSERT_FALSE(sheet.isNull()) << "no sprite sheet at " << VANTEL_SHEET;
-        view = std::make_unique<BoardView>(sheet);
-        QString error;
-        ASSERT_TRUE(x.Start(QStringLiteral(VANTEL_PROGRAM), &error)) << error.toStdString();
+        GameWindowTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         // Variant 1 at start-up: all four columns of the first row are open.
-        ASSERT_TRUE(x.WaitFor([&](const QImage& s) {
-            return view->ShowsChip(s, BoardView::Tray(kShapes, 0), 1) &&
-                   view->ShowsChip(s, BoardView::Guess(kShapes, 0, 3), kEmptySlot);
-        }, 20000)) << "the first game was never drawn";
+        ASSERT_TRUE(view->ShowsChip(x.Grab(), BoardView::Guess(kShapes, 0, 3), kEmptySlot));
         mainWindow = VisibleWindows(QStringLiteral("^Vantel$")).value(0);
         ASSERT_FALSE(mainWindow.isEmpty());
     }
@@ -168,8 +160,6 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    XSession x;
-    std::unique_ptr<BoardView> view;
     QString mainWindow;
 };
 

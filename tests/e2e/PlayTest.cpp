@@ -14,6 +14,7 @@
 #include "BoardView.h"
 #include "CodeSolver.h"
 #include "CursorProbe.h"
+#include "GameWindowTest.h"
 #include "XSession.h"
 
 namespace {
@@ -38,24 +39,8 @@ struct BoardPlay {
     Code last{};
 };
 
-class PlayTest : public ::testing::Test {
+class PlayTest : public GameWindowTest {
 protected:
-    void SetUp() override
-    {
-        const QString missing = XSession::MissingTools();
-        if (!missing.isEmpty())
-            GTEST_SKIP() << "missing " << missing.toStdString() << " (tools/install-deps.sh installs it)";
-        const QImage sheet(QStringLiteral(VANTEL_SHEET));
-        ASSERT_FALSE(sheet.isNull()) << "no sprite sheet at " << VANTEL_SHEET;
-        view = std::make_unique<BoardView>(sheet);
-        QString error;
-        ASSERT_TRUE(x.Start(QStringLiteral(VANTEL_PROGRAM), &error)) << error.toStdString();
-        // The window is up once the first game is drawn: both trays full.
-        ASSERT_TRUE(x.WaitFor([&](const QImage& s) {
-            return view->ShowsChip(s, BoardView::Tray(kShapes, 0), 1) &&
-                   view->ShowsChip(s, BoardView::Tray(kColors, 5), 12);
-        }, 20000)) << "the first game was never drawn";
-    }
 
     // Drags chip value `value` into slot `slot` of the board's current row, from the row below
     // when it holds the chip there (chips of earlier rows copy too), else from the tray.
@@ -222,8 +207,6 @@ protected:
         return true;
     }
 
-    XSession x;
-    std::unique_ptr<BoardView> view;
     int drags = 0;
     int guesses = 0;
     bool firstRow = true;
