@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "AppIcon.h"
+#include "ArtPixmap.h"
 #include "CAboutDlg.h"
 #include "StatsFiles.h"
 #include "VantelEvents.h"
@@ -89,7 +90,7 @@ QWidget* CVantel2Dlg::Widget(const layout::Entry& e)
     }
     // Labels and separators show their picture as it is.
     auto* picture = new QLabel(this);
-    picture->setPixmap(QPixmap(QStringLiteral(":/art/%1.png").arg(QString::fromLatin1(e.art))));
+    picture->setPixmap(ArtPixmap(QString::fromLatin1(e.art), devicePixelRatioF()));
     picture->adjustSize();
     return picture;
 }

@@ -20,6 +20,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const QPixmap& Image(bool down, qreal devicePixelRatio);
+
     QPixmap m_up;
     QPixmap m_down;
+    QPixmap m_up2x;
+    QPixmap m_down2x;
+    bool m_bLookedSharp = false;
 };
