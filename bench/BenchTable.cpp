@@ -21,7 +21,8 @@ class TableReporter : public benchmark::ConsoleReporter {
 public:
     // Colours only on a terminal: bench/run.sh keeps the output in a file.
     explicit TableReporter(std::string platform)
-        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular), m_platform(std::move(platform))
+        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular),
+          m_platform(std::move(platform))
     {
     }
 
@@ -42,7 +43,8 @@ public:
             for (const auto& [key, counter] : row.counters) notes += "; " + key + " " + Format(counter.value);
             if (baseline > 0 && name.rfind(kComparedPrefix, 0) == 0)
                 notes += "; " + Format(row.ms / baseline) + "x baseline";
-            std::printf("| %s | %s | %.3f ms | %s |\n", name.c_str(), m_platform.c_str(), row.ms, notes.c_str());
+            std::printf("| %s | %s | %.3f ms | %s |\n", name.c_str(), m_platform.c_str(), row.ms,
+                        notes.c_str());
         }
         std::fflush(stdout);
     }

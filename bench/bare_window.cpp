@@ -7,7 +7,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QPixmap sheet(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("images/vantel6.bmp")));
+    const QDir folder(QCoreApplication::applicationDirPath());
+    const QPixmap sheet(folder.filePath(QStringLiteral("images/vantel6.bmp")));
     BareBoard board(sheet, GameWindowPlaces());
     board.show();
     return QApplication::exec();

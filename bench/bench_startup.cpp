@@ -147,7 +147,8 @@ std::vector<std::string> ChildEnvironment(const Program& p)
         if (eq != std::string::npos) env[s.substr(0, eq)] = s.substr(eq + 1);
     }
     // A desktop is named only where a run asks for one; the player's own data stays untouched.
-    for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "QT_QPA_PLATFORMTHEME"}) env.erase(name);
+    for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "QT_QPA_PLATFORMTHEME"})
+        env.erase(name);
     env["QT_QPA_PLATFORM"] = "xcb";
     env["XDG_DATA_HOME"] = "/tmp/vantel-bench-data";
     for (const std::string& s : p.env) {
@@ -256,6 +257,7 @@ int main(int argc, char** argv)
     Register({"StartUp/game", game, {}});
     Register({"StartUp/game_on_GNOME", game, {"XDG_CURRENT_DESKTOP=GNOME"}});
     // What a GNOME desktop costs when the GTK theme is loaded after all.
-    Register({"StartUp/game_on_GNOME_gtk3_theme", game, {"XDG_CURRENT_DESKTOP=GNOME", "QT_QPA_PLATFORMTHEME=gtk3"}});
+    Register({"StartUp/game_on_GNOME_gtk3_theme", game,
+              {"XDG_CURRENT_DESKTOP=GNOME", "QT_QPA_PLATFORMTHEME=gtk3"}});
     return RunBenchmarks(argc, argv, "xcb (Xvfb)");
 }
