@@ -23,7 +23,7 @@ CVantel2App::CVantel2App(int& argc, char** argv) : QApplication(WithoutDesktopLo
 {
     setApplicationName(QStringLiteral("Vantel"));
     setApplicationDisplayName(QStringLiteral("Vantel"));
-    setDesktopFileName(QStringLiteral("vantel"));
+    setDesktopFileName(QStringLiteral("com.tarnwick.Vantel"));   // packaging/com.tarnwick.Vantel.desktop
     setWindowIcon(AppIcon());
 }
 
