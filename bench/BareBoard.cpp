@@ -35,21 +35,23 @@ struct Shape {
     sprites::Cell cell;
 };
 
-Shape ShapeOf(layout::Member m)
+// A cell of the control's own kind, chosen by its index, so the copies range over the sheet as
+// the game's do rather than reading one cell that always sits in the cache.
+Shape ShapeOf(layout::Member m, int i)
 {
     using layout::Member;
     switch (m) {
     case Member::Guess:
     case Member::Tray:
-    case Member::Code: return {sprites::kChipSize, sprites::GuessChipCell(1)};
-    case Member::Pegs: return {sprites::kPegSize, sprites::ScoreChipCell(1)};
+    case Member::Code: return {sprites::kChipSize, sprites::GuessChipCell(i % 17)};
+    case Member::Pegs: return {sprites::kPegSize, sprites::ScoreChipCell(i % 4)};
     case Member::CodeSides:
     case Member::RowSides:
-    case Member::TraySides: return {{sprites::kSideWidth, sprites::kSideHeight}, sprites::SideVertCell(0)};
-    case Member::Bars: return {sprites::kBarSize, sprites::SideHorizCell(0)};
-    case Member::Center: return {sprites::kPoolSize, sprites::CenterChipCell(0)};
+    case Member::TraySides: return {{sprites::kSideWidth, sprites::kSideHeight}, sprites::SideVertCell(i % 3)};
+    case Member::Bars: return {sprites::kBarSize, sprites::SideHorizCell(i % 2)};
+    case Member::Center: return {sprites::kPoolSize, sprites::CenterChipCell(i % 72)};
     case Member::RoundDigits:
-    case Member::TotalDigits: return {sprites::kDigitSize, sprites::NumbersCell(0)};
+    case Member::TotalDigits: return {sprites::kDigitSize, sprites::NumbersCell(i % 31)};
     case Member::GuessButtons:
     case Member::NewGame:
     case Member::NextRound:
@@ -80,7 +82,7 @@ std::vector<BarePlace> GameWindowPlaces()
             places.push_back({QRect(at, ButtonSize(e.art)), QPoint(2, 2), false});
             continue;
         }
-        const Shape s = ShapeOf(e.member);
+        const Shape s = ShapeOf(e.member, e.index);
         places.push_back({QRect(at, QSize(s.size.w, s.size.h)), QPoint(s.cell.x, s.cell.y), true});
     }
     return places;

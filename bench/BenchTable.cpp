@@ -37,13 +37,13 @@ public:
         ConsoleReporter::Finalize();
         const double baseline = BaselineMs();
         std::printf("\n");
-        for (const std::string& name : m_order) {
-            const Row& row = m_rows[name];
+        // Interleaved repetitions report in any order; the table keeps one.
+        for (const auto& [name, row] : m_rows) {
             std::string notes = row.kind;
             for (const auto& [key, counter] : row.counters) notes += "; " + key + " " + Format(counter.value);
             if (baseline > 0 && name.rfind(kComparedPrefix, 0) == 0)
                 notes += "; " + Format(row.ms / baseline) + "x baseline";
-            std::printf("| %s | %s | %.3f ms | %s |\n", name.c_str(), m_platform.c_str(), row.ms,
+            std::printf("| %s | %s | %s | %s |\n", name.c_str(), m_platform.c_str(), Duration(row.ms).c_str(),
                         notes.c_str());
         }
         std::fflush(stdout);
@@ -65,7 +65,6 @@ private:
         const std::string name = run.run_name.function_name + (args.empty() ? "" : "/" + args);
         auto found = m_rows.find(name);
         if (found != m_rows.end() && Rank(found->second.kind) > Rank(kind)) return;
-        if (found == m_rows.end()) m_order.push_back(name);
         const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
         m_rows[name] = Row{name, run.GetAdjustedRealTime() * 1000.0 / perSecond, kind, run.counters};
     }
@@ -77,6 +76,14 @@ private:
         return 0;
     }
 
+    static std::string Duration(double ms)
+    {
+        char text[32];
+        if (ms < 0.1) std::snprintf(text, sizeof text, "%.2f us", ms * 1000.0);
+        else std::snprintf(text, sizeof text, "%.2f ms", ms);
+        return text;
+    }
+
     static std::string Format(double v)
     {
         char text[32];
@@ -85,7 +92,6 @@ private:
     }
 
     std::string m_platform;
-    std::vector<std::string> m_order;
     std::map<std::string, Row> m_rows;
 };
 

@@ -108,10 +108,36 @@ void BareWindowRepaint(benchmark::State& state)
     state.counters["children"] = Bare().Count();
 }
 
+// Counts the paint events of one pass: those of the self-painting controls, and any others (the
+// window, its pictures), which would mean something paints beneath or over the controls.
+class PaintCounter : public QObject {
+public:
+    int controls = 0;
+    int others = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const bool control = qobject_cast<CGuessChip*>(watched) || qobject_cast<CScoreChip*>(watched) ||
+                                 qobject_cast<CCenterChip*>(watched) || qobject_cast<CNumbers*>(watched) ||
+                                 qobject_cast<CSideVert*>(watched) || qobject_cast<CSideHoriz*>(watched);
+            ++(control ? controls : others);
+        }
+        return false;
+    }
+};
+
 void RefreshBoard(benchmark::State& state)
 {
     ShowAlone(Game().dlg);
     if (!Game().Game().m_nShapesRow || !Game().Game().m_nColorsRow) state.SkipWithError("no rows played");
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    Game().dlg.RefreshBoard();
+    qApp->removeEventFilter(&counter);
+    state.counters["control_paints"] = counter.controls;
+    state.counters["other_paints"] = counter.others;
     for (auto _ : state) {
         Game().dlg.RefreshBoard();
         SyncWithDisplay();

@@ -43,7 +43,7 @@ if command -v Xvfb >/dev/null 2>&1; then
     QT_QPA_PLATFORM=xcb run "$bin/bench_board" $repeat "$@"
     if [ -x "$bin/bench_startup" ]; then
         echo "== start-up, Xvfb" >&2
-        run "$bin/bench_startup"
+        run "$bin/bench_startup" --benchmark_enable_random_interleaving=true
     fi
 else
     echo "Xvfb is missing: the xcb figures are left out" >&2
