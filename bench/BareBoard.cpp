@@ -47,7 +47,8 @@ Shape ShapeOf(layout::Member m, int i)
     case Member::Pegs: return {sprites::kPegSize, sprites::ScoreChipCell(i % 4)};
     case Member::CodeSides:
     case Member::RowSides:
-    case Member::TraySides: return {{sprites::kSideWidth, sprites::kSideHeight}, sprites::SideVertCell(i % 3)};
+    case Member::TraySides:
+        return {{sprites::kSideWidth, sprites::kSideHeight}, sprites::SideVertCell(i % 3)};
     case Member::Bars: return {sprites::kBarSize, sprites::SideHorizCell(i % 2)};
     case Member::Center: return {sprites::kPoolSize, sprites::CenterChipCell(i % 72)};
     case Member::RoundDigits:
