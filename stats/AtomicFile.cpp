@@ -41,6 +41,18 @@ void SyncFolder(const std::filesystem::path& folder)
     ::close(fd);
 }
 
+// "<target>.<process id>.tmp"
+bool IsTemporaryName(const std::string& name, const std::string& target)
+{
+    const std::string suffix = ".tmp";
+    if (name.size() <= target.size() + 1 + suffix.size() || name.compare(0, target.size(), target) != 0 ||
+        name[target.size()] != '.' || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return false;
+    }
+    const std::string pid = name.substr(target.size() + 1, name.size() - target.size() - 1 - suffix.size());
+    return pid.find_first_not_of("0123456789") == std::string::npos;
+}
+
 }  // namespace
 
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& target)
@@ -48,6 +60,20 @@ std::filesystem::path TemporaryPathFor(const std::filesystem::path& target)
     std::filesystem::path temporary = target;
     temporary += "." + std::to_string(::getpid()) + ".tmp";
     return temporary;
+}
+
+void RemoveLeftoverTemporaries(const std::filesystem::path& target)
+{
+    std::error_code ec;
+    std::filesystem::directory_iterator entry(target.parent_path(), ec);
+    for (; !ec && entry != std::filesystem::directory_iterator(); entry.increment(ec)) {
+        // Only regular files named as TemporaryPathFor names them; anything else is not ours.
+        std::error_code ignored;
+        if (IsTemporaryName(entry->path().filename().string(), target.filename().string()) &&
+            entry->symlink_status(ignored).type() == std::filesystem::file_type::regular) {
+            ::unlink(entry->path().c_str());
+        }
+    }
 }
 
 bool WriteFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes)

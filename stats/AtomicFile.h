@@ -16,4 +16,8 @@ bool WriteFileAtomically(const std::filesystem::path& target, const std::vector<
 // The temporary file of `target` for this process: a second running copy of the game uses its own.
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& target);
 
+// Removes the temporary files of `target` that copies killed in the middle of a write left behind,
+// which no later write of theirs would ever reuse. Only while no other copy can be writing `target`.
+void RemoveLeftoverTemporaries(const std::filesystem::path& target);
+
 }  // namespace stats

@@ -1,7 +1,8 @@
 #pragma once
 // An exclusive advisory lock on a lock file, held from construction to destruction. Two running
 // copies of the game take it around each read-update-write of the statistics file, so neither
-// overwrites a game the other has just recorded.
+// overwrites a game the other has just recorded, and around every write of either file, so a
+// temporary file found while holding it is a leftover of a copy that was killed.
 
 #include <filesystem>
 

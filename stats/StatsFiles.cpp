@@ -79,6 +79,7 @@ void RecordFinishedGame(const fs::path& base, int variant, int total)
     // replaced whole either way, and only a game another copy finishes in the same instant could
     // be overwritten, where giving up would lose this one for certain.
     const FileLock lock(file->parent_path() / kLockFileName);
+    if (lock.IsHeld()) RemoveLeftoverTemporaries(*file);
     StatsTable records = FilledWith(kRecordingDefaults);
     if (ReadStatistics(*file, records) == ReadOutcome::Unreadable) return;
     AddFinishedGame(records[static_cast<size_t>(variant)], total);
@@ -97,6 +98,9 @@ void SaveActiveVariant(const fs::path& base, int variant)
     if (!IsVariant(variant)) return;
     const std::optional<fs::path> file = PrepareDataFolder(base, kConfigurationFileName);
     if (!file) return;
+    // Every write takes the lock, so under it any temporary file is a killed copy's leftover.
+    const FileLock lock(file->parent_path() / kLockFileName);
+    if (lock.IsHeld()) RemoveLeftoverTemporaries(*file);
     WriteFileAtomically(*file, EncodeVariant(variant));
 }
 

@@ -1,0 +1,60 @@
+// Temporary files that copies killed mid-write leave in the data folder are cleared by the next
+// write of the same file, and nothing else is touched.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "AtomicFile.h"
+#include "StatsTestSupport.h"
+
+namespace fs = std::filesystem;
+
+using LeftoverFiles = TempBase;
+
+TEST_F(LeftoverFiles, NextWriteOfEachFileClearsItsKilledCopiesTemporaries)
+{
+    WriteBytes(Data() / "vantel.hsc.4242.tmp", Bytes(17, 0x55));
+    WriteBytes(Data() / "vantel.hsc.77.tmp", Bytes(30, 0x01));
+    WriteBytes(Data() / "vantel.cfg.4242.tmp", Bytes(1, 0x02));
+
+    stats::RecordFinishedGame(base, 1, 37);
+    EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
+    EXPECT_FALSE(fs::exists(Data() / "vantel.hsc.4242.tmp"));
+    EXPECT_FALSE(fs::exists(Data() / "vantel.hsc.77.tmp"));
+    EXPECT_TRUE(fs::exists(Data() / "vantel.cfg.4242.tmp")) << "only the file being written is cleared";
+
+    stats::SaveActiveVariant(base, 2);
+    EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x02, 0x00}));
+    EXPECT_TRUE(Leftovers().empty());
+}
+
+TEST_F(LeftoverFiles, NamesNotOursAreLeftAlone)
+{
+    const char* const kept[] = {"vantel.hsc.tmp", "vantel.hsc..tmp", "vantel.hsc.12a.tmp",
+                                "vantel.hsc.-1.tmp", "vantel.hsc.12.tmp.bak", "my vantel.hsc.12.tmp",
+                                "vantel.hsc.12.TMP", "notes.txt"};
+    for (const char* name : kept) WriteBytes(Data() / name, Bytes(3, 0x07));
+    fs::create_directories(Data() / "vantel.hsc.13.tmp");   // a folder is never ours
+    fs::create_symlink(Data() / "notes.txt", Data() / "vantel.hsc.14.tmp");
+
+    stats::RecordFinishedGame(base, 1, 37);
+    EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
+    for (const char* name : kept) EXPECT_TRUE(fs::exists(Data() / name)) << name;
+    EXPECT_TRUE(fs::is_directory(Data() / "vantel.hsc.13.tmp"));
+    EXPECT_TRUE(fs::is_symlink(Data() / "vantel.hsc.14.tmp"));
+    EXPECT_EQ(ReadBytes(Data() / "notes.txt"), Bytes(3, 0x07));
+}
+
+// Without the lock another copy might be writing right now: its temporary file must stay.
+TEST_F(LeftoverFiles, WithoutTheLockNothingIsCleared)
+{
+    fs::create_directories(Data() / stats::kLockFileName / "occupied");
+    WriteBytes(Data() / "vantel.hsc.4242.tmp", Bytes(17, 0x55));
+    WriteBytes(Data() / "vantel.cfg.4242.tmp", Bytes(1, 0x02));
+    stats::RecordFinishedGame(base, 1, 37);
+    stats::SaveActiveVariant(base, 0);
+    EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
+    EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x00, 0x00}));
+    EXPECT_TRUE(fs::exists(Data() / "vantel.hsc.4242.tmp"));
+    EXPECT_TRUE(fs::exists(Data() / "vantel.cfg.4242.tmp"));
+}
