@@ -10,6 +10,7 @@
 
 #include <utility>
 
+#include "ArtPixmap.h"
 #include "DialogUnits.h"
 #include "ScoreDigits.h"
 #include "SpriteGeometry.h"
@@ -71,7 +72,7 @@ QWidget* CAboutDlg::Widget(const aboutlayout::Entry& e)
     }
     // A picture takes the size of its image; a missing image leaves a black place of the planned size.
     auto* picture = new QLabel(this);
-    const QPixmap image(QStringLiteral(":/art/%1.png").arg(QString::fromLatin1(e.art)));
+    const QPixmap image = ArtPixmap(QString::fromLatin1(e.art), devicePixelRatioF());
     picture->setPixmap(image);
     picture->setFixedSize(image.isNull() ? DuToPx(e.w, e.h) : image.deviceIndependentSize().toSize());
     return picture;
