@@ -9,7 +9,18 @@
 
 namespace {
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VANTEL_UNDER_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(VANTEL_UNDER_ASAN)
+// The sanitizer build looks for memory faults and undefined behaviour, which a quarter of the games
+// meet as well as all of them; every allocation costs many times more there.
+constexpr uint32_t kSeeds = 75;
+#else
 constexpr uint32_t kSeeds = 300;
+#endif
 constexpr int kStepsPerSeed = 7000;
 
 // The real files behind the game, and a note of every game handed to them.
@@ -57,7 +68,7 @@ TEST(RandomPlay, EveryStepLeavesAStateTheRulesAllow)
     std::printf("Random play: %d games finished in %d steps (variants 0/1/2: %d/%d/%d)\n", games, steps,
                 byVariant[0], byVariant[1], byVariant[2]);
     RecordProperty("games", games);
-    for (int v = 0; v < 3; ++v) EXPECT_GT(byVariant[v], 100) << "too few games of variant " << v;
+    for (int v = 0; v < 3; ++v) EXPECT_GT(byVariant[v], 25 * static_cast<int>(kSeeds) / 75) << "variant " << v;
 }
 
 using RandomPlayWithFiles = TempBase;
