@@ -80,9 +80,10 @@ TEST_F(RandomPlayWithFiles, EveryFinishedGameIsInTheStatisticsFile)
     CountingFileHost host(base);
     HeadlessGame g(host);
     RandomPlay play(g, host, 7, [this](int v) { WriteBytes(Cfg(), ConfigurationBytes(v)); });
-    play.Play(6000);
+    play.Play(30000);
     ASSERT_FALSE(HasFatalFailure());
-    ASSERT_GT(play.FinishedGames(), 5);
+    ASSERT_GT(play.FinishedGames(), 20);
+    std::printf("Random play with the real files: %d games finished\n", play.FinishedGames());
 
     stats::StatsTable want = stats::FilledWith(stats::kRecordingDefaults);
     for (const FinishedGame& f : host.finished) stats::AddFinishedGame(want[f.variant], f.total);
