@@ -50,8 +50,6 @@ fuzz: deps
 	@$(SANITIZER_ENV) ./tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 valgrind: build
-	@command -v valgrind > /dev/null || { [ "$$(id -u)" -eq 0 ] && S= || S=sudo; $$S apt-get update -qq && \
-		$$S apt-get install -y -qq --no-install-recommends valgrind > /dev/null; }
 	@./tests/hardening/valgrind-round.sh $(BUILD)
 
 bench: build
