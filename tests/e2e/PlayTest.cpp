@@ -15,6 +15,7 @@
 #include "CodeSolver.h"
 #include "CursorProbe.h"
 #include "GameWindowTest.h"
+#include "RoundPlay.h"
 #include "XSession.h"
 
 namespace {
@@ -26,21 +27,10 @@ constexpr int kDragTries = 3;
 
 QPoint Centre(const QRect& r) { return r.center(); }
 
-// The chip value of slot value v (1 to 6) on a board.
-int ChipValue(int board, int v) { return board == kShapes ? v : v + 6; }
-
-struct BoardPlay {
-    explicit BoardPlay(int b) : board(b) {}
-    int board;
-    int row = 0;
-    bool closed = false;
-    bool solved = false;
-    CodeSolver solver;
-    Code last{};
-};
 
 class PlayTest : public GameWindowTest {
 protected:
+    RoundPlay Play() const { return {x, *view, kDragTries, 3000}; }
 
     // Drags chip value `value` into slot `slot` of the board's current row, from the row below
     // when it holds the chip there (chips of earlier rows copy too), else from the tray.
@@ -56,47 +46,27 @@ protected:
     // X is asynchronous: a drag whose chip does not show is made again.
     void DragChip(const QRect& from, const QRect& to, int value, const QString& inFlight = QString())
     {
-        for (int attempt = 0; attempt < kDragTries; ++attempt) {
-            ++drags;
-            if (inFlight.isEmpty()) {
-                x.Drag(Centre(from), Centre(to));
-            } else {
-                x.Drag(Centre(from), Centre(to), false);
-                x.Snapshot(inFlight);
-                x.Release();
-            }
+        ++drags;
+        if (!inFlight.isEmpty()) {
+            // Held over its target for a picture, then let go.
+            x.Drag(Centre(from), Centre(to), false);
+            x.Snapshot(inFlight);
+            x.Release();
             if (x.WaitFor([&](const QImage& s) { return view->ShowsChip(s, to, value); }, 3000)) return;
         }
-        FAIL() << "chip " << value << " never landed at " << to.x() << ',' << to.y();
+        if (!Play().DragChip(from, to, value))
+            FAIL() << "chip " << value << " never landed at " << to.x() << ',' << to.y();
     }
 
     // Presses the row's GUESS and reads its pegs once they show.
     Pegs Guess(const BoardPlay& b)
     {
         int pegs[4] = {};
-        const auto evaluated = [&](const QImage& s) {
-            for (int k = 0; k < 4; ++k) {
-                pegs[k] = view->ReadPeg(s, BoardView::Peg(b.board, b.row, k));
-                if (pegs[k] < 1) return false;
-            }
-            return true;
-        };
-        bool shown = false;
-        for (int attempt = 0; attempt < kDragTries && !shown; ++attempt) {
-            x.Click(BoardView::GuessButton(b.board, b.row));
-            shown = x.WaitFor(evaluated, 3000);
-        }
-        EXPECT_TRUE(shown) << "no pegs after GUESS in row " << b.row << " of board " << b.board;
-        Pegs p;
-        for (int k = 0; k < 4; ++k) {
-            // Exact pegs first, then present ones, then misses: the order tells nothing.
-            if (k > 0) {
-                EXPECT_LE(pegs[k], pegs[k - 1]) << "row " << b.row;
-            }
-            p.exact += pegs[k] == 3;
-            p.present += pegs[k] == 2;
-        }
-        return p;
+        EXPECT_TRUE(Play().PressGuess(b, pegs))
+            << "no pegs after GUESS in row " << b.row << " of board " << b.board;
+        // Exact pegs first, then present ones, then misses: the order tells nothing.
+        for (int k = 1; k < 4; ++k) EXPECT_LE(pegs[k], pegs[k - 1]) << "row " << b.row;
+        return CountPegs(pegs);
     }
 
     void PlayRow(BoardPlay& b)

@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <functional>
 
-#include "CodeSolver.h"
 #include "GameWindowTest.h"
+#include "RoundPlay.h"
 
 namespace {
 
@@ -22,16 +22,6 @@ constexpr int kRows = 10;
 // Everything is many times slower under memcheck.
 constexpr int kWaitMs = 60000;
 constexpr int kTries = 4;
-
-int ChipValue(int board, int v) { return board == 0 ? v : v + 6; }
-
-struct BoardPlay {
-    explicit BoardPlay(int b) : board(b) {}
-    int board;
-    int row = 0;
-    bool closed = false;
-    CodeSolver solver;
-};
 
 bool Poll(const std::function<bool()>& done, int timeoutMs)
 {
@@ -71,49 +61,20 @@ protected:
         return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     }
 
-    void DragChip(const QRect& from, const QRect& to, int value)
-    {
-        for (int attempt = 0; attempt < kTries; ++attempt) {
-            x.Drag(from.center(), to.center());
-            if (x.WaitFor([&](const QImage& s) { return view->ShowsChip(s, to, value); }, kWaitMs / kTries))
-                return;
-        }
-        FAIL() << "chip " << value << " never landed";
-    }
-
-    Pegs Guess(const BoardPlay& b)
-    {
-        int pegs[4] = {};
-        const auto evaluated = [&](const QImage& s) {
-            for (int k = 0; k < 4; ++k) {
-                pegs[k] = view->ReadPeg(s, BoardView::Peg(b.board, b.row, k));
-                if (pegs[k] < 1) return false;
-            }
-            return true;
-        };
-        bool shown = false;
-        for (int attempt = 0; attempt < kTries && !shown; ++attempt) {
-            x.Click(BoardView::GuessButton(b.board, b.row));
-            shown = x.WaitFor(evaluated, kWaitMs / kTries);
-        }
-        EXPECT_TRUE(shown) << "no pegs in row " << b.row << " of board " << b.board;
-        Pegs p;
-        for (int peg : pegs) {
-            p.exact += peg == 3;
-            p.present += peg == 2;
-        }
-        return p;
-    }
+    RoundPlay Play() const { return {x, *view, kTries, kWaitMs / kTries}; }
 
     void PlayRow(BoardPlay& b)
     {
         const Code guess = b.solver.NextGuess();
-        for (int k = 0; k < 4 && !HasFatalFailure(); ++k) {
+        for (int k = 0; k < 4; ++k) {
             const int value = ChipValue(b.board, guess[k]);
-            DragChip(BoardView::Tray(b.board, guess[k] - 1), BoardView::Guess(b.board, b.row, k), value);
+            const QRect to = BoardView::Guess(b.board, b.row, k);
+            ASSERT_TRUE(Play().DragChip(BoardView::Tray(b.board, guess[k] - 1), to, value))
+                << "chip " << value << " never landed";
         }
-        if (HasFatalFailure()) return;
-        const Pegs answer = Guess(b);
+        int pegs[4] = {};
+        ASSERT_TRUE(Play().PressGuess(b, pegs)) << "no pegs in row " << b.row << " of board " << b.board;
+        const Pegs answer = CountPegs(pegs);
         ++guesses;
         b.solver.Learn(guess, answer);
         if (answer.exact == 4 || ++b.row == kRows) b.closed = true;
