@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QThread>
 
 #include <functional>
 #include <memory>
@@ -27,16 +24,7 @@ constexpr int kWaitMs = 10000;
 constexpr int kSlotOutOfPlay = 16;
 constexpr int kEmptySlot = 0;
 
-bool Poll(const std::function<bool()>& done, int timeoutMs = kWaitMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        if (done()) return true;
-        QThread::msleep(30);
-    } while (clock.elapsed() < timeoutMs);
-    return false;
-}
+bool Poll(const std::function<bool()>& done) { return WaitUntil(done, kWaitMs); }
 
 QStringList Words(const char* line) { return QString::fromLatin1(line).split(QLatin1Char(' ')); }
 
@@ -62,7 +50,7 @@ protected:
         ASSERT_FALSE(mainWindow.isEmpty());
     }
 
-    QByteArray Xdotool(const QStringList& args) const { return Tool(QStringLiteral("xdotool"), args); }
+    QByteArray Xdotool(const QStringList& args) const { return x.Xdotool(args); }
 
     void ClickIn(const QString& window, QPoint p, int button) const
     {
@@ -73,21 +61,6 @@ protected:
     void ClickOnScreen(QPoint p) const
     {
         Xdotool(Words("mousemove") << QString::number(p.x()) << QString::number(p.y()) << Words("click 1"));
-    }
-
-    QByteArray Tool(const QString& program, const QStringList& args) const
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), x.Display());
-        p.setProcessEnvironment(env);
-        p.start(program, args);
-        if (!p.waitForFinished(kWaitMs)) {
-            p.kill();
-            p.waitForFinished();
-            return {};
-        }
-        return p.readAllStandardOutput();
     }
 
     // `by` is "--name" (a title pattern) or "--class".
@@ -118,7 +91,7 @@ protected:
     QImage Grab(const QString& window) const
     {
         const QStringList args = Words("-window") << window << QStringLiteral("ppm:-");
-        const QByteArray ppm = Tool(QStringLiteral("import"), args);
+        const QByteArray ppm = x.Tool(QStringLiteral("import"), args);
         return QImage::fromData(ppm, "PPM").convertToFormat(QImage::Format_RGB32);
     }
 

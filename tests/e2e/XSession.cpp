@@ -125,13 +125,13 @@ bool XSession::StartProgram(const QString& program, QString* error)
     return false;
 }
 
-QByteArray XSession::Xdotool(const QStringList& args) const
+QByteArray XSession::Tool(const QString& program, const QStringList& args) const
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), m_display);
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral("xdotool"), args);
+    p.start(program, args);
     if (!p.waitForFinished(kToolTimeoutMs)) {
         p.kill();
         p.waitForFinished();
@@ -207,16 +207,23 @@ void XSession::Drag(QPoint from, QPoint to, bool release) const
     Xdotool(a);
 }
 
-bool XSession::WaitFor(const std::function<bool(const QImage&)>& done, int timeoutMs) const
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
     do {
-        const QImage shot = Grab();
-        if (!shot.isNull() && done(shot)) return true;
+        if (done()) return true;
         QThread::msleep(20);
     } while (clock.elapsed() < timeoutMs);
     return false;
+}
+
+bool XSession::WaitFor(const std::function<bool(const QImage&)>& done, int timeoutMs) const
+{
+    return WaitUntil([&] {
+        const QImage shot = Grab();
+        return !shot.isNull() && done(shot);
+    }, timeoutMs);
 }
 
 QString XSession::Snapshot(const QString& name) const

@@ -11,6 +11,9 @@
 #include <functional>
 #include <memory>
 
+// Polls `done` until it holds or `timeoutMs` has passed.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
+
 class XSession {
 public:
     XSession();
@@ -44,8 +47,11 @@ public:
     // Saves a picture of the window for a person to look at; returns its path.
     QString Snapshot(const QString& name) const;
 
+    // Runs an X client program on this display and gives its output (empty when it hangs).
+    QByteArray Tool(const QString& program, const QStringList& args) const;
+    QByteArray Xdotool(const QStringList& args) const { return Tool(QStringLiteral("xdotool"), args); }
+
 private:
-    QByteArray Xdotool(const QStringList& args) const;
     void AppendMove(QStringList& a, QPoint p, const char* pause) const;
     void AppendGlide(QStringList& a, QPoint from, QPoint to) const;
     bool StartServer(QString* error);

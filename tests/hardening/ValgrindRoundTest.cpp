@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
 
 #include <cstdio>
 #include <functional>
@@ -22,17 +19,6 @@ constexpr int kRows = 10;
 // Everything is many times slower under memcheck.
 constexpr int kWaitMs = 60000;
 constexpr int kTries = 4;
-
-bool Poll(const std::function<bool()>& done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        if (done()) return true;
-        QThread::msleep(200);
-    } while (clock.elapsed() < timeoutMs);
-    return false;
-}
 
 // memcheck's logs, one per process; children forked by the game stay silent.
 QStringList Logs()
@@ -50,17 +36,6 @@ QStringList Logs()
 
 class ValgrindRound : public GameWindowTest {
 protected:
-    QString Run(const QStringList& args) const
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), x.Display());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral("xdotool"), args);
-        p.waitForFinished(10000);
-        return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-    }
-
     RoundPlay Play() const { return {x, *view, kTries, kWaitMs / kTries}; }
 
     void PlayRow(BoardPlay& b)
@@ -100,14 +75,14 @@ TEST_F(ValgrindRound, ARoundPlayedAndTheWindowClosedShowNoInvalidAccess)
     ASSERT_TRUE(x.WaitFor(nextRoundShown, kWaitMs)) << "NEXT ROUND did not show";
 
     // Esc closes the window, and with it the game.
-    Run({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+    x.Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
          QStringLiteral("^Vantel$"), QStringLiteral("windowfocus"), QStringLiteral("--sync")});
-    Run({QStringLiteral("key"), QStringLiteral("Escape")});
+    x.Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
     const auto finished = [] {
         const QStringList logs = Logs();
         return !logs.isEmpty() && logs.first().contains(QStringLiteral("ERROR SUMMARY"));
     };
-    ASSERT_TRUE(Poll(finished, kWaitMs)) << "the game did not end after Esc";
+    ASSERT_TRUE(WaitUntil(finished, kWaitMs)) << "the game did not end after Esc";
 
     const QString log = Logs().join(QString());
     const QRegularExpression invalid(QStringLiteral("Invalid (read|write|free)|Mismatched free|overlap|"
