@@ -21,7 +21,15 @@ namespace {
 // The folder's bytes as the file system knows them; an empty name stays empty.
 std::filesystem::path ToPath(const QString& folder)
 {
-    return folder.isEmpty() ? std::filesystem::path() : std::filesystem::path(QFile::encodeName(folder).toStdString());
+    if (folder.isEmpty()) return {};
+    return std::filesystem::path(QFile::encodeName(folder).toStdString());
+}
+
+// A button with its images, found by its caption.
+CBitmapButton* Loaded(CBitmapButton& button, const char* caption)
+{
+    button.AutoLoad(QString::fromLatin1(caption));
+    return &button;
 }
 
 }  // namespace
@@ -80,12 +88,12 @@ QWidget* CVantel2Dlg::Widget(const layout::Entry& e)
     case Member::RowSides: return &b.rowSides[e.index];
     case Member::TraySides: return &b.traySides[e.index];
     case Member::Bars: return &b.bars[e.index];
-    case Member::GuessButtons: b.guessButtons[e.index].AutoLoad(QString::fromLatin1(e.art)); return &b.guessButtons[e.index];
+    case Member::GuessButtons: return Loaded(b.guessButtons[e.index], e.art);
     case Member::Center: return &m_controls.center[e.index];
     case Member::RoundDigits: return &m_controls.roundDigits[e.index];
     case Member::TotalDigits: return &m_controls.totalDigits[e.index];
-    case Member::NewGame: m_controls.newGame.AutoLoad(QString::fromLatin1(e.art)); return &m_controls.newGame;
-    case Member::NextRound: m_controls.nextRound.AutoLoad(QString::fromLatin1(e.art)); return &m_controls.nextRound;
+    case Member::NewGame: return Loaded(m_controls.newGame, e.art);
+    case Member::NextRound: return Loaded(m_controls.nextRound, e.art);
     case Member::Picture: break;
     }
     // Labels and separators show their picture as it is.

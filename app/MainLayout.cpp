@@ -34,8 +34,10 @@ void AddShapesBoard(std::vector<Entry>& e)
             Add(e, id, Member::RowSides, b, 3 * r + p, sideX[p], RowY(403, r));
         }
         for (int k = 0; k < 4; ++k) {
-            Add(e, r < 9 ? 1113 + k - 11 * r : 1007 + k, Member::Pegs, b, 4 * r + k, 11 + 33 * k, RowY(408, r));
-            Add(e, r < 9 ? 1117 + k - 11 * r : 1011 + k, Member::Guess, b, 4 * r + k, 146 + 44 * k, RowY(403, r));
+            const int pegId = r < 9 ? 1113 + k - 11 * r : 1007 + k;
+            const int slotId = r < 9 ? 1117 + k - 11 * r : 1011 + k;
+            Add(e, pegId, Member::Pegs, b, 4 * r + k, 11 + 33 * k, RowY(408, r));
+            Add(e, slotId, Member::Guess, b, 4 * r + k, 146 + 44 * k, RowY(403, r));
         }
         Add(e, 1131 + r, Member::GuessButtons, b, r, 41, RowY(412, r), "GUESS");
     }
@@ -62,7 +64,8 @@ void AddColorsBoard(std::vector<Entry>& e)
         Add(e, r < 9 ? 1344 - 5 * r : 1358, Member::RowSides, b, 3 * r + 2, 1036, RowY(403, r));
         for (int k = 0; k < 4; ++k) {
             Add(e, 1240 + k - 6 * r, Member::Guess, b, 4 * r + k, 725 + 44 * k, RowY(403, r));
-            Add(e, r < 9 ? 1345 + k - 5 * r : 1359 + k, Member::Pegs, b, 4 * r + k, 905 + 33 * k, RowY(408, r));
+            const int pegId = r < 9 ? 1345 + k - 5 * r : 1359 + k;
+            Add(e, pegId, Member::Pegs, b, 4 * r + k, 905 + 33 * k, RowY(408, r));
         }
         Add(e, r < 9 ? 1349 + r : 1363, Member::GuessButtons, b, r, 935, RowY(412, r), "GUESS");
     }

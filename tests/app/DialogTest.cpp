@@ -141,7 +141,8 @@ TEST_F(DialogTest, AFinishedGameIsRecordedInTheDataFolder)
     ASSERT_TRUE(hsc.open(QIODevice::ReadOnly));
     const QByteArray bytes = hsc.readAll();
     ASSERT_EQ(bytes.size(), 30);
-    EXPECT_EQ(bytes.mid(10, 10), QByteArray("\x01\x00\x00\x00\x10\x00\x00\x00\x10\x00", 10));   // 1 game of 16
+    // Variant 1's record: one game, total 16, best 16.
+    EXPECT_EQ(bytes.mid(10, 10), QByteArray("\x01\x00\x00\x00\x10\x00\x00\x00\x10\x00", 10));
 }
 
 #include "DialogTest.moc"

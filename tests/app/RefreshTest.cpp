@@ -146,8 +146,8 @@ TEST(Refresh, RoundOverAndGameOver)
     EXPECT_TRUE(ctl.nextRound.isHidden());
     EXPECT_FALSE(ctl.newGame.isHidden());
     EXPECT_EQ(Digits(ctl.roundDigits, 16),
-              (std::vector<int>{kBlank, 13, kBlank, 12, kBlank, 12, kBlank, 12, kBlank, 12, kBlank, 12, kBlank, 12,
-                                kBlank, 12}));
+              (std::vector<int>{kBlank, 13, kBlank, 12, kBlank, 12, kBlank, 12,
+                                kBlank, 12, kBlank, 12, kBlank, 12, kBlank, 12}));
     EXPECT_EQ(Digits(ctl.totalDigits, 3), (std::vector<int>{kBlank, 21, 27}));   // 3 + 7 * 2
     ctl.newGame.click();
     EXPECT_EQ(p.Game().m_nPhase, phase::kPlaying);
@@ -184,7 +184,8 @@ TEST(Refresh, MissingRowNineLeavesNoCurrentRow)
     for (int i = 0; i < 10; ++i) p.Miss(C);
     ASSERT_EQ(p.Row(C), 10);
     for (int r = 0; r < 10; ++r) {
-        EXPECT_EQ(Pegs(p.Board(C), r), std::vector<int>(p.Game().m_nColorsPegs[r], p.Game().m_nColorsPegs[r] + 4));
+        const int32_t* pegs = p.Game().m_nColorsPegs[r];
+        EXPECT_EQ(Pegs(p.Board(C), r), std::vector<int>(pegs, pegs + 4));
         for (int piece = 0; piece < 3; ++piece) EXPECT_EQ(p.Board(C).rowSides[3 * r + piece].m_nValue, 1);
     }
     EXPECT_EQ(VisibleGuessButtons(p.Board(C)), 0);

@@ -117,10 +117,9 @@ TEST(Flow, VariantChangeRestartsOnlyTheFirstRound)
     // Once a round has ended the game stands, also after the game is over.
     g.PlayRound(1, 1);
     g.SetStoredVariant(variant::kNoCircles);
-    std::vector<int32_t> before(reinterpret_cast<int32_t*>(static_cast<GameState*>(&e)),
-                                reinterpret_cast<int32_t*>(static_cast<GameState*>(&e) + 1));
+    const std::vector<int32_t> before = StateWords(e);
     e.OnVariantChanged();
-    EXPECT_TRUE(std::equal(before.begin(), before.end(), reinterpret_cast<int32_t*>(static_cast<GameState*>(&e))));
+    EXPECT_EQ(StateWords(e), before);
 }
 
 TEST(Flow, NewGamePlaysTheVariantStoredMeanwhile)

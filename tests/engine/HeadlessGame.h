@@ -45,6 +45,14 @@ private:
     size_t m_next = 0;
 };
 
+// Every word of the game state, to compare two moments of a game.
+inline std::vector<int32_t> StateWords(const GameState& s)
+{
+    static_assert(sizeof(GameState) % sizeof(int32_t) == 0, "the game state is 32-bit words only");
+    const auto* words = reinterpret_cast<const int32_t*>(&s);
+    return std::vector<int32_t>(words, words + sizeof(GameState) / sizeof(int32_t));
+}
+
 class HeadlessGame {
 public:
     explicit HeadlessGame(int storedVariant = -1, uint32_t seed = 12345)
@@ -60,12 +68,18 @@ public:
 
     ChipSlot& Slot(int b, int row, int k) { return *engine.Slots().boards[b].guess[4 * row + k]; }
     int Row(int b) const { return b == board::kShapes ? engine.m_nShapesRow : engine.m_nColorsRow; }
-    const int32_t* Code(int b) const { return b == board::kShapes ? engine.m_nCodeShapes : engine.m_nCodeColors; }
+    const int32_t* Code(int b) const
+    {
+        return b == board::kShapes ? engine.m_nCodeShapes : engine.m_nCodeColors;
+    }
     int32_t (&Pegs(int b))[board::kRows][board::kSlots]
     {
         return b == board::kShapes ? engine.m_nShapesPegs : engine.m_nColorsPegs;
     }
-    bool Closed(int b) const { return (b == board::kShapes ? engine.m_bShapesClosed : engine.m_bColorsClosed) == 1; }
+    bool Closed(int b) const
+    {
+        return (b == board::kShapes ? engine.m_bShapesClosed : engine.m_bColorsClosed) == 1;
+    }
 
     // Drops attribute values (1..6) into the current row slot by slot, as the drag and drop does.
     void Fill(int b, const std::vector<int>& attrs)

@@ -148,7 +148,8 @@ TEST(Play, FirstClosedBoardNarrowsThePoolAndTheRoundEndRebuildsIt)
     g.Solve(S);
     for (int i = 0; i < 36; ++i) {
         const int shape = chips::ShapeOf(i);
-        const bool keep = (shape == 1 || shape == 2 || shape == 5) && i != e.m_nChipOrder[0] && i != e.m_nChipOrder[1];
+        const bool outOfPlay = i == e.m_nChipOrder[0] || i == e.m_nChipOrder[1];
+        const bool keep = (shape == 1 || shape == 2 || shape == 5) && !outOfPlay;
         EXPECT_EQ(e.m_bChipAvailable[i], keep ? 1 : 0) << i;
     }
     g.Solve(C);
@@ -211,8 +212,7 @@ TEST(Play, EntriesReachedOutOfTurnChangeNothing)
     HeadlessGame g(variant::kAllShapes);
     g.engine.StartFirstGame();
     CGameEngine& e = g.engine;
-    auto snapshot = [&] { return std::vector<int32_t>(reinterpret_cast<const int32_t*>(static_cast<const GameState*>(&e)),
-                                                      reinterpret_cast<const int32_t*>(static_cast<const GameState*>(&e) + 1)); };
+    auto snapshot = [&] { return StateWords(e); };
 
     // GUESS on a row that is not full; NEXT ROUND and NEW GAME while playing.
     g.Drop(S, 0, 0, 1);

@@ -35,7 +35,8 @@ TEST(Setup, NoCirclesPutsTheCirclesOutOfPlay)
     EXPECT_EQ(e.m_nOutOfPlay, 6);
     EXPECT_EQ(OrderPrefix(e, 6), (std::vector<int>{5, 11, 17, 23, 29, 35}));
     EXPECT_TRUE(IsPermutation(e));
-    for (int i = 0; i < 36; ++i) EXPECT_EQ(e.m_bChipAvailable[i], chips::ShapeOf(i) == chips::kCircle ? 0 : 1) << i;
+    for (int i = 0; i < 36; ++i)
+        EXPECT_EQ(e.m_bChipAvailable[i], chips::ShapeOf(i) == chips::kCircle ? 0 : 1) << i;
     for (int p = 6; p < 34; ++p) EXPECT_NE(chips::ShapeOf(e.m_nChipOrder[p]), chips::kCircle);
 }
 

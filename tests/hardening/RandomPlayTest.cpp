@@ -68,7 +68,8 @@ TEST(RandomPlay, EveryStepLeavesAStateTheRulesAllow)
     std::printf("Random play: %d games finished in %d steps (variants 0/1/2: %d/%d/%d)\n", games, steps,
                 byVariant[0], byVariant[1], byVariant[2]);
     RecordProperty("games", games);
-    for (int v = 0; v < 3; ++v) EXPECT_GT(byVariant[v], 25 * static_cast<int>(kSeeds) / 75) << "variant " << v;
+    for (int v = 0; v < 3; ++v)
+        EXPECT_GT(byVariant[v], 25 * static_cast<int>(kSeeds) / 75) << "variant " << v;
 }
 
 using RandomPlayWithFiles = TempBase;

@@ -24,7 +24,10 @@ private:
 // A game without a window whose rounds score as asked (2 to 20: misses on the COLORS board).
 class FileBackedGame {
 public:
-    explicit FileBackedGame(const std::filesystem::path& base) : host(base), game(host), engine(game.engine) {}
+    explicit FileBackedGame(const std::filesystem::path& base)
+        : host(base), game(host), engine(game.engine)
+    {
+    }
 
     void Play(const std::vector<int>& scores)
     {
