@@ -35,6 +35,7 @@ QString CVantel2App::DataFolder()
 int CVantel2App::InitInstance()
 {
     CVantel2Dlg dlg(DataFolder(), applicationDirPath());
+    dlg.FitToScreen();
     dlg.exec();
     return 0;
 }

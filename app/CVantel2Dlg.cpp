@@ -1,17 +1,17 @@
 #include "CVantel2Dlg.h"
 
 #include <QContextMenuEvent>
+#include <QScreen>
+#include <QWindow>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QUrl>
 
 #include "AppIcon.h"
-#include "ArtPixmap.h"
 #include "CAboutDlg.h"
 #include "StatsFiles.h"
 #include "VantelEvents.h"
@@ -25,18 +25,15 @@ std::filesystem::path ToPath(const QString& folder)
     return std::filesystem::path(QFile::encodeName(folder).toStdString());
 }
 
-// A button with its images, found by its caption.
-CBitmapButton* Loaded(CBitmapButton& button, const char* caption)
-{
-    button.AutoLoad(QString::fromLatin1(caption));
-    return &button;
-}
+// Room for a title bar, assumed before the window manager tells the real frame.
+const QSize kFrameGuess(0, 40);
 
 }  // namespace
 
 CVantel2Dlg::CVantel2Dlg(const QString& dataFolder, const QString& appFolder, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                          Qt::WindowCloseButtonHint),
       m_hIcon(AppIcon()),
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
@@ -44,13 +41,15 @@ CVantel2Dlg::CVantel2Dlg(const QString& dataFolder, const QString& appFolder, QW
       m_appFolder(appFolder)
 {
     setWindowTitle(QStringLiteral("Vantel"));
-    setFixedSize(layout::DuToPxX(layout::kWidthDu), layout::DuToPxY(layout::kHeightDu));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
 
-    PlaceControls();
+    for (CScaledView* view : Views()) view->setParent(this);
+    setMinimumSize(boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), boardscale::kMinScale).size());
+    resize(NaturalSize());
+    ApplyScale(1.0);
     setWindowIcon(m_hIcon);
     ConnectButtons();
     m_sprites.Load(m_appFolder);
@@ -65,48 +64,15 @@ CVantel2Dlg::~CVantel2Dlg()
     m_sprites.Release();
 }
 
-void CVantel2Dlg::PlaceControls()
+QSize CVantel2Dlg::NaturalSize()
 {
-    for (const layout::Entry& e : layout::MainLayout()) {
-        QWidget* w = Widget(e);
-        w->setParent(this);
-        w->move(layout::DuToPxX(e.x), layout::DuToPxY(e.y));
-        if (e.id != 0) w->setObjectName(QStringLiteral("id%1").arg(e.id));
-    }
-}
-
-QWidget* CVantel2Dlg::Widget(const layout::Entry& e)
-{
-    using layout::Member;
-    BoardWidgets& b = m_controls.boards[e.board];
-    switch (e.member) {
-    case Member::Guess: return &b.guess[e.index];
-    case Member::Tray: return &b.tray[e.index];
-    case Member::Code: return &b.code[e.index];
-    case Member::Pegs: return &b.pegs[e.index];
-    case Member::CodeSides: return &b.codeSides[e.index];
-    case Member::RowSides: return &b.rowSides[e.index];
-    case Member::TraySides: return &b.traySides[e.index];
-    case Member::Bars: return &b.bars[e.index];
-    case Member::GuessButtons: return Loaded(b.guessButtons[e.index], e.art);
-    case Member::Center: return &m_controls.center[e.index];
-    case Member::RoundDigits: return &m_controls.roundDigits[e.index];
-    case Member::TotalDigits: return &m_controls.totalDigits[e.index];
-    case Member::NewGame: return Loaded(m_controls.newGame, e.art);
-    case Member::NextRound: return Loaded(m_controls.nextRound, e.art);
-    case Member::Picture: break;
-    }
-    // Labels and separators show their picture as it is.
-    auto* picture = new QLabel(this);
-    picture->setPixmap(ArtPixmap(QString::fromLatin1(e.art), devicePixelRatioF()));
-    picture->adjustSize();
-    return picture;
+    return {layout::DuToPxX(layout::kWidthDu), layout::DuToPxY(layout::kHeightDu)};
 }
 
 void CVantel2Dlg::ConnectButtons()
 {
-    connect(&m_controls.newGame, &QAbstractButton::clicked, this, [this] { m_game.OnNewGame(); });
-    connect(&m_controls.nextRound, &QAbstractButton::clicked, this, [this] { m_game.OnNextRound(); });
+    connect(&m_controls.centre.newGame, &QAbstractButton::clicked, this, [this] { m_game.OnNewGame(); });
+    connect(&m_controls.centre.nextRound, &QAbstractButton::clicked, this, [this] { m_game.OnNextRound(); });
     // Every GUESS button of a board evaluates that board's current row; only its button shows.
     for (CBitmapButton& b : m_controls.boards[board::kShapes].guessButtons)
         connect(&b, &QAbstractButton::clicked, this, [this] { m_game.OnShapesGuess(); });
@@ -116,7 +82,57 @@ void CVantel2Dlg::ConnectButtons()
 
 QWidget* CVantel2Dlg::Control(int id) const
 {
-    return findChild<QWidget*>(QStringLiteral("id%1").arg(id), Qt::FindDirectChildrenOnly);
+    return findChild<QWidget*>(QStringLiteral("id%1").arg(id));
+}
+
+std::array<CScaledView*, 3> CVantel2Dlg::Views()
+{
+    return {&m_controls.boards[board::kShapes], &m_controls.boards[board::kColors], &m_controls.centre};
+}
+
+void CVantel2Dlg::ApplyScale(double scale)
+{
+    m_scale = scale;
+    m_sprites.SetScale(scale);
+    const QSize board = boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), scale).size();
+    // Centred, the rest of the window black; a window held below the smallest scale shows the top left.
+    const QPoint origin(std::max(0, (width() - board.width()) / 2), std::max(0, (height() - board.height()) / 2));
+    for (CScaledView* view : Views()) view->Place(scale, origin);
+}
+
+void CVantel2Dlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    const QSize board = boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), m_scale).size();
+    // A window sized for the present scale keeps it exactly; any other size takes the scale that fits.
+    ApplyScale(size() == board ? m_scale : boardscale::ScaleToFit(size(), NaturalSize()));
+}
+
+void CVantel2Dlg::FitToScreen()
+{
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) return;
+    // Until the window is first shown the window manager has not said how large its frame is.
+    const QSize frame = frameGeometry().size() - size();
+    const QSize area = screen->availableGeometry().size() - (isVisible() ? frame : kFrameGuess);
+    const double scale = std::min(1.0, boardscale::ScaleToFit(area, NaturalSize()));
+    ApplyScale(scale);
+    resize(boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), scale).size());
+}
+
+void CVantel2Dlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_bWatchingScreen || windowHandle() == nullptr) return;
+    m_bWatchingScreen = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, &CVantel2Dlg::OnScreenChanged);
+}
+
+// Another screen may be smaller, larger or denser: the board is fitted to it afresh.
+void CVantel2Dlg::OnScreenChanged()
+{
+    FitToScreen();
+    for (CScaledView* view : Views()) view->RedrawPictures();
 }
 
 bool CVantel2Dlg::event(QEvent* e)

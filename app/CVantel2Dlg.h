@@ -6,13 +6,13 @@
 #include <QIcon>
 #include <QMenu>
 
+#include <array>
 #include <filesystem>
 
 #include "BoardControls.h"
 #include "CBoardRefresh.h"
 #include "CGameEngine.h"
 #include "CSpriteSheet.h"
-#include "MainLayout.h"
 #include "RandomSource.h"
 
 class CVantel2Dlg : public QDialog, public GameHost {
@@ -32,6 +32,13 @@ public:
     // The control with the given id, or null.
     QWidget* Control(int id) const;
 
+    // The board's size at scale 1, and the scale it is shown at now.
+    static QSize NaturalSize();
+    double BoardScale() const { return m_scale; }
+    // Sizes the window to show the whole board on its screen: the largest scale up to 1 at which
+    // the window and its frame fit the screen's free area, never below the smallest scale.
+    void FitToScreen();
+
     void OnSysCommand(int id);
     // The window's menu: "Instructions", then "High Scores and Configuration...".
     QMenu* CreateSystemMenu();
@@ -46,14 +53,18 @@ protected:
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void LoadActiveVariant(int32_t& variant) override;
     void RecordFinishedGame(int variant, int total) override;
 
-    void PlaceControls();
-    QWidget* Widget(const layout::Entry& e);
     void ConnectButtons();
+    // Shows the board at `scale`, centred in the window.
+    void ApplyScale(double scale);
+    void OnScreenChanged();
+    std::array<CScaledView*, 3> Views();
     void OpenInstructions();
     void OpenHighScores();
 
@@ -65,4 +76,6 @@ private:
     CBoardRefresh m_refresh;
     std::filesystem::path m_dataBase;   // the player's data folder; empty when there is none
     QString m_appFolder;
+    double m_scale = 1.0;
+    bool m_bWatchingScreen = false;
 };

@@ -50,7 +50,7 @@ public:
     }
 
     CGameEngine& Game() { return dlg.Game(); }
-    BoardWidgets& Board(int b) { return dlg.Controls().boards[b]; }
+    CBoardView& Board(int b) { return dlg.Controls().boards[b]; }
     int Row(int b) { return b == board::kShapes ? Game().m_nShapesRow : Game().m_nColorsRow; }
     const int32_t* Code(int b) { return b == board::kShapes ? Game().m_nCodeShapes : Game().m_nCodeColors; }
     CGuessChip& Slot(int b, int k) { return Board(b).guess[board::kSlots * Row(b) + k]; }

@@ -3,14 +3,11 @@
 // the resolution ("<name>@2x.png"), so it is shown sharp rather than scaled up.
 
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
-inline QPixmap ArtPixmap(const QString& name, qreal devicePixelRatio)
-{
-    if (devicePixelRatio > 1.0) {
-        const QPixmap sharp(QStringLiteral(":/art/%1@2x.png").arg(name));
-        // Qt marks an "@2x" file as twice as dense unless told not to; unmarked it would show too large.
-        if (!sharp.isNull() && sharp.devicePixelRatio() > 1.0) return sharp;
-    }
-    return QPixmap(QStringLiteral(":/art/%1.png").arg(name));
-}
+QPixmap ArtPixmap(const QString& name, qreal devicePixelRatio);
+
+// The picture shown `size` pixels large on a screen of `devicePixelRatio`: as drawn where that is
+// its own size, otherwise made once from the sharp twin, scaled smoothly. Null when it is missing.
+QPixmap ArtPixmapSized(const QString& name, QSize size, qreal devicePixelRatio);

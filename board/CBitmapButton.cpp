@@ -16,34 +16,35 @@ bool CBitmapButton::AutoLoad(const QString& caption)
     setAccessibleName(caption);
     m_up = ArtPixmap(caption + QLatin1Char('U'), 1.0);
     m_down = ArtPixmap(caption + QLatin1Char('D'), 1.0);
-    m_up2x = m_down2x = QPixmap();
-    m_bLookedSharp = false;
-    if (!m_up.isNull()) setFixedSize(m_up.deviceIndependentSize().toSize());
+    m_shownUp = m_shownDown = QPixmap();
+    if (!m_up.isNull()) resize(m_up.size());
     return !m_up.isNull() && !m_down.isNull();
 }
 
 QSize CBitmapButton::sizeHint() const
 {
-    return m_up.isNull() ? QSize(64, 24) : m_up.deviceIndependentSize().toSize();
+    return m_up.isNull() ? QSize(64, 24) : m_up.size();
 }
 
-// The sharp twins are read when a high-DPI screen first shows the button; most screens never do.
+// Made when the button is first shown at a new size or on a denser screen; most never are.
 const QPixmap& CBitmapButton::Image(bool down, qreal devicePixelRatio)
 {
-    if (devicePixelRatio > 1.0 && !m_bLookedSharp) {
-        m_bLookedSharp = true;
-        m_up2x = ArtPixmap(text() + QLatin1Char('U'), devicePixelRatio);
-        m_down2x = ArtPixmap(text() + QLatin1Char('D'), devicePixelRatio);
+    const QPixmap& plain = down ? m_down : m_up;
+    if (size() == plain.size() && devicePixelRatio == 1.0) return plain;
+    QPixmap& shown = down ? m_shownDown : m_shownUp;
+    if (shown.isNull() || shown.devicePixelRatio() != devicePixelRatio ||
+        shown.deviceIndependentSize().toSize() != size()) {
+        const QString name = text() + QLatin1Char(down ? 'D' : 'U');
+        shown = ArtPixmapSized(name, size(), devicePixelRatio);
     }
-    const QPixmap& sharp = down ? m_down2x : m_up2x;
-    if (devicePixelRatio > 1.0 && sharp.devicePixelRatio() > 1.0) return sharp;
-    return down ? m_down : m_up;
+    return shown.isNull() ? plain : shown;
 }
 
 void CBitmapButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QPixmap& image = Image(isDown() && !m_down.isNull(), painter.device()->devicePixelRatioF());
+    const bool down = isDown() && !m_down.isNull();
+    const QPixmap& image = m_up.isNull() ? m_up : Image(down, painter.device()->devicePixelRatioF());
     if (image.isNull()) {
         painter.fillRect(rect(), Qt::black);
         painter.setPen(Qt::white);

@@ -1,6 +1,7 @@
 #pragma once
 // A push button drawn entirely from two images found by its caption: "<caption>U" while up and
-// "<caption>D" while held down. It takes the size of its image.
+// "<caption>D" while held down. It takes the size of its image; shown at another size (a scaled
+// board), it draws its sharp images scaled once to that size.
 
 #include <QAbstractButton>
 #include <QPixmap>
@@ -24,7 +25,7 @@ private:
 
     QPixmap m_up;
     QPixmap m_down;
-    QPixmap m_up2x;
-    QPixmap m_down2x;
-    bool m_bLookedSharp = false;
+    // The images as last shown at another size or density than the plain one's.
+    QPixmap m_shownUp;
+    QPixmap m_shownDown;
 };

@@ -2,13 +2,27 @@
 
 namespace {
 
-BoardWidgets& Shapes(BoardControls& c) { return c.boards[board::kShapes]; }
-BoardWidgets& Colors(BoardControls& c) { return c.boards[board::kColors]; }
-
 // A score digit: the leading position stays blank unless `shown`.
 int Digit(int style, int d, bool shown) { return shown ? 10 * style + d : sprites::kBlankDigit; }
 
+constexpr int kOpenStyle = 0;
+constexpr int kClosedStyle = 1;
+constexpr int kMarker = 2;   // an open board's current row
+
 }  // namespace
+
+CBoardRefresh::CBoardRefresh(BoardControls& controls, const GameState& s)
+    : m_c(controls),
+      m_s(s),
+      m_boards{{controls.boards[board::kShapes], s.m_nShapesGuess, s.m_nShapesPegs, s.m_nShapesRow,
+                s.m_bShapesClosed, s.m_bShapesRowFull, chipvalue::kFirstShape, s.m_bColorsRevealed,
+                s.m_nCodeColors, chipvalue::kFirstColor},
+               {controls.boards[board::kColors], s.m_nColorsGuess, s.m_nColorsPegs, s.m_nColorsRow,
+                s.m_bColorsClosed, s.m_bColorsRowFull, chipvalue::kFirstColor, s.m_bShapesRevealed,
+                s.m_nCodeShapes, chipvalue::kFirstShape}},
+      m_colorsFirst{&m_boards[board::kColors], &m_boards[board::kShapes]}
+{
+}
 
 void CBoardRefresh::RefreshBoard()
 {
@@ -26,17 +40,18 @@ void CBoardRefresh::RefreshBoard()
 void CBoardRefresh::RefreshCenter()
 {
     for (int i = 0; i < chips::kCount; ++i) {
-        m_c.center[i].m_nValue = m_s.m_bChipAvailable[i] == 1 ? i : i + chips::kCount;
-        m_c.center[i].repaint();
+        m_c.centre.center[i].m_nValue = m_s.m_bChipAvailable[i] == 1 ? i : i + chips::kCount;
+        m_c.centre.center[i].repaint();
     }
 }
 
 void CBoardRefresh::RefreshScores()
 {
     constexpr int kInPlay = 0, kFinished = 1, kTotal = 2;
+    CCentreView& c = m_c.centre;
     for (int n = 0; n < variant::kMaxRounds; ++n) {
-        CNumbers& tens = m_c.roundDigits[2 * n];
-        CNumbers& units = m_c.roundDigits[2 * n + 1];
+        CNumbers& tens = c.roundDigits[2 * n];
+        CNumbers& units = c.roundDigits[2 * n + 1];
         if (n > m_s.m_nRoundIndex) {
             tens.m_nValue = units.m_nValue = sprites::kBlankDigit;
         } else {
@@ -51,60 +66,36 @@ void CBoardRefresh::RefreshScores()
     int total = 0;
     for (int s : m_s.m_nRoundScores) total += s;
     const int h = total / 100, t = total / 10 % 10, u = total % 10;
-    m_c.totalDigits[0].m_nValue = Digit(kTotal, h, h > 0);
-    m_c.totalDigits[1].m_nValue = Digit(kTotal, t, t > 0 || h > 0);
-    m_c.totalDigits[2].m_nValue = Digit(kTotal, u, true);
-    for (CNumbers& d : m_c.totalDigits) d.repaint();
+    c.totalDigits[0].m_nValue = Digit(kTotal, h, h > 0);
+    c.totalDigits[1].m_nValue = Digit(kTotal, t, t > 0 || h > 0);
+    c.totalDigits[2].m_nValue = Digit(kTotal, u, true);
+    for (CNumbers& d : c.totalDigits) d.repaint();
 }
 
 void CBoardRefresh::RefreshPegs()
 {
-    // An open board's current row shows no pegs: its GUESS button takes their place when full.
     for (int r = 0; r < board::kRows; ++r) {
         for (int k = 0; k < board::kSlots; ++k) {
-            CScoreChip& s = Shapes(m_c).pegs[board::kSlots * r + k];
-            CScoreChip& c = Colors(m_c).pegs[board::kSlots * r + k];
-            const bool shapesCurrent = r == m_s.m_nShapesRow && m_s.m_bShapesClosed != 1;
-            const bool colorsCurrent = r == m_s.m_nColorsRow && m_s.m_bColorsClosed != 1;
-            s.m_nValue = shapesCurrent ? peg::kNone : m_s.m_nShapesPegs[r][k];
-            c.m_nValue = colorsCurrent ? peg::kNone : m_s.m_nColorsPegs[r][k];
-            s.repaint();
-            c.repaint();
+            const int i = board::kSlots * r + k;
+            for (const Board& b : m_boards) b.view.pegs[i].m_nValue = PegShown(b, r, k);
+            for (const Board& b : m_boards) b.view.pegs[i].repaint();
         }
     }
 }
 
 void CBoardRefresh::RefreshTrays()
 {
-    for (int k = 0; k < board::kTraySlots - 1; ++k) {
-        Shapes(m_c).tray[k].m_nValue = chipvalue::kFirstShape + k;
-        Colors(m_c).tray[k].m_nValue = chipvalue::kFirstColor + k;
-    }
-    // The sixth chip is set aside where circles, or red, are out of play.
-    Shapes(m_c).tray[5].m_nValue =
-        m_s.m_nVariant == variant::kAllShapes ? chipvalue::kLastShape : chipvalue::kShapeNotInPlay;
-    Colors(m_c).tray[5].m_nValue =
-        m_s.m_nVariant >= variant::kFiveByFive ? chipvalue::kColorNotInPlay : chipvalue::kLastColor;
-    for (int k = 0; k < board::kTraySlots; ++k) {
-        Colors(m_c).tray[k].repaint();
-        Shapes(m_c).tray[k].repaint();
-    }
+    for (int k = 0; k < board::kTraySlots; ++k)
+        for (const Board& b : m_boards) b.view.tray[k].m_nValue = TrayShown(b, k);
+    for (int k = 0; k < board::kTraySlots; ++k)
+        for (const Board* b : m_colorsFirst) b->view.tray[k].repaint();
 }
 
 void CBoardRefresh::RefreshCodeRows()
 {
-    // The code rows are crossed: each shows the other board's attribute once that board closed.
     for (int k = 0; k < board::kSlots; ++k) {
-        CGuessChip& s = Shapes(m_c).code[k];
-        CGuessChip& c = Colors(m_c).code[k];
-        if (k == 3 && m_s.m_nVariant == variant::kFiveByFive) {
-            s.m_nValue = c.m_nValue = chipvalue::kSlotOutOfPlay;
-        } else {
-            s.m_nValue = m_s.m_bColorsRevealed == 1 ? 6 + m_s.m_nCodeColors[k] : chipvalue::kHiddenCode;
-            c.m_nValue = m_s.m_bShapesRevealed == 1 ? m_s.m_nCodeShapes[k] : chipvalue::kHiddenCode;
-        }
-        c.repaint();
-        s.repaint();
+        for (const Board& b : m_boards) b.view.code[k].m_nValue = CodeShown(b, k);
+        for (const Board* b : m_colorsFirst) b->view.code[k].repaint();
     }
 }
 
@@ -112,72 +103,50 @@ void CBoardRefresh::RefreshGuessRows()
 {
     for (int r = 0; r < board::kRows; ++r) {
         for (int k = 0; k < board::kSlots; ++k) {
-            CGuessChip& s = Shapes(m_c).guess[board::kSlots * r + k];
-            CGuessChip& c = Colors(m_c).guess[board::kSlots * r + k];
-            if (k == 3 && m_s.m_nVariant == variant::kFiveByFive) {
-                s.m_nValue = c.m_nValue = chipvalue::kSlotOutOfPlay;
-            } else {
-                const int colour = m_s.m_nColorsGuess[r][k];
-                s.m_nValue = m_s.m_nShapesGuess[r][k];
-                c.m_nValue = colour >= 1 && colour <= 6 ? colour + 6 : colour;
-            }
-            s.repaint();
-            c.repaint();
+            const int i = board::kSlots * r + k;
+            for (const Board& b : m_boards) b.view.guess[i].m_nValue = GuessShown(b, r, k);
+            for (const Board& b : m_boards) b.view.guess[i].repaint();
         }
     }
 }
 
 void CBoardRefresh::RefreshFrames()
 {
-    const int cS = m_s.m_bShapesClosed == 1 ? 1 : 0;
-    const int cC = m_s.m_bColorsClosed == 1 ? 1 : 0;
+    // The code row's and the tray's side pieces, then the bars, then every row's three pieces.
     for (int j = 0; j < 2; ++j) {
-        Shapes(m_c).codeSides[j].m_nValue = cS;
-        Colors(m_c).codeSides[j].m_nValue = cC;
-        Shapes(m_c).traySides[j].m_nValue = cS;
-        Colors(m_c).traySides[j].m_nValue = cC;
-        Shapes(m_c).codeSides[j].repaint();
-        Colors(m_c).codeSides[j].repaint();
-        Shapes(m_c).traySides[j].repaint();
-        Colors(m_c).traySides[j].repaint();
+        for (const Board& b : m_boards) b.view.codeSides[j].m_nValue = BoardStyle(b);
+        for (const Board& b : m_boards) b.view.traySides[j].m_nValue = BoardStyle(b);
+        for (const Board& b : m_boards) b.view.codeSides[j].repaint();
+        for (const Board& b : m_boards) b.view.traySides[j].repaint();
     }
     for (int k = 0; k < 4; ++k) {
-        Shapes(m_c).bars[k].m_nValue = cS;
-        Colors(m_c).bars[k].m_nValue = cC;
-        Shapes(m_c).bars[k].repaint();
-        Colors(m_c).bars[k].repaint();
+        for (const Board& b : m_boards) b.view.bars[k].m_nValue = BoardStyle(b);
+        for (const Board& b : m_boards) b.view.bars[k].repaint();
     }
-    // An open board marks its current row on both sides and in the middle.
-    constexpr int kMarker = 2;
     for (int r = 0; r < board::kRows; ++r) {
         for (int p = 0; p < 3; ++p) {
-            CSideVert& s = Shapes(m_c).rowSides[3 * r + p];
-            CSideVert& c = Colors(m_c).rowSides[3 * r + p];
-            s.m_nValue = r == m_s.m_nShapesRow && m_s.m_bShapesClosed == 0 ? kMarker : cS;
-            c.m_nValue = r == m_s.m_nColorsRow && m_s.m_bColorsClosed == 0 ? kMarker : cC;
-            s.repaint();
-            c.repaint();
+            for (const Board& b : m_boards) b.view.rowSides[3 * r + p].m_nValue = RowStyle(b, r);
+            for (const Board& b : m_boards) b.view.rowSides[3 * r + p].repaint();
         }
     }
 }
 
 void CBoardRefresh::UpdateGuessButtons()
 {
-    UpdateGuessButtons(Shapes(m_c), m_s.m_bShapesClosed, m_s.m_bShapesRowFull, m_s.m_nShapesRow);
-    UpdateGuessButtons(Colors(m_c), m_s.m_bColorsClosed, m_s.m_bColorsRowFull, m_s.m_nColorsRow);
+    for (const Board& b : m_boards) UpdateGuessButtons(b);
 }
 
-void CBoardRefresh::UpdateGuessButtons(BoardWidgets& w, int closed, int rowFull, int row)
+void CBoardRefresh::UpdateGuessButtons(const Board& b)
 {
     // At most one GUESS per board, on its full current row, standing where that row's pegs are.
-    auto offered = [&](int k) { return closed == 0 && rowFull == 1 && row == k; };
+    auto offered = [&](int k) { return b.closed == 0 && b.rowFull == 1 && b.row == k; };
     for (int k = 0; k < board::kRows; ++k) {
-        w.guessButtons[k].setVisible(offered(k));
-        w.guessButtons[k].repaint();
+        b.view.guessButtons[k].setVisible(offered(k));
+        b.view.guessButtons[k].repaint();
     }
     for (int k = 0; k < board::kRows; ++k) {
         for (int p = 0; p < board::kSlots; ++p) {
-            CScoreChip& pegChip = w.pegs[board::kSlots * k + p];
+            CScoreChip& pegChip = b.view.pegs[board::kSlots * k + p];
             pegChip.setVisible(!offered(k));
             pegChip.repaint();
         }
@@ -187,8 +156,48 @@ void CBoardRefresh::UpdateGuessButtons(BoardWidgets& w, int closed, int rowFull,
 void CBoardRefresh::RefreshPhaseButtons()
 {
     // NEW GAME and NEXT ROUND share one place; at most one is ever seen.
-    m_c.nextRound.setVisible(m_s.m_nPhase != phase::kPlaying && m_s.m_nPhase != phase::kGameOver);
-    m_c.newGame.setVisible(m_s.m_nPhase > phase::kRoundOver);
-    m_c.nextRound.repaint();
-    m_c.newGame.repaint();
+    m_c.centre.nextRound.setVisible(m_s.m_nPhase != phase::kPlaying && m_s.m_nPhase != phase::kGameOver);
+    m_c.centre.newGame.setVisible(m_s.m_nPhase > phase::kRoundOver);
+    m_c.centre.nextRound.repaint();
+    m_c.centre.newGame.repaint();
+}
+
+// An open board's current row shows no pegs: its GUESS button takes their place when full.
+int CBoardRefresh::PegShown(const Board& b, int r, int k) const
+{
+    return r == b.row && b.closed != 1 ? peg::kNone : b.pegs[r][k];
+}
+
+// The sixth chip is set aside where circles, or red, are out of play.
+int CBoardRefresh::TrayShown(const Board& b, int k) const
+{
+    if (k < board::kTraySlots - 1) return b.firstChip + k;
+    if (b.firstChip == chipvalue::kFirstShape)
+        return m_s.m_nVariant == variant::kAllShapes ? chipvalue::kLastShape : chipvalue::kShapeNotInPlay;
+    return m_s.m_nVariant >= variant::kFiveByFive ? chipvalue::kColorNotInPlay : chipvalue::kLastColor;
+}
+
+// The code rows are crossed: each shows the other board's attribute once that board closed.
+int CBoardRefresh::CodeShown(const Board& b, int k) const
+{
+    if (!SlotInPlay(k)) return chipvalue::kSlotOutOfPlay;
+    return b.otherRevealed == 1 ? b.otherFirstChip - 1 + b.otherCode[k] : chipvalue::kHiddenCode;
+}
+
+// A guess record holds attributes 1 to 6; on the COLORS board they show as colour chips.
+int CBoardRefresh::GuessShown(const Board& b, int r, int k) const
+{
+    if (!SlotInPlay(k)) return chipvalue::kSlotOutOfPlay;
+    const int attr = b.guess[r][k];
+    return attr >= 1 && attr <= 6 ? b.firstChip - 1 + attr : attr;
+}
+
+int CBoardRefresh::BoardStyle(const Board& b) { return b.closed == 1 ? kClosedStyle : kOpenStyle; }
+
+// An open board marks its current row on both sides and in the middle.
+int CBoardRefresh::RowStyle(const Board& b, int r) { return r == b.row && b.closed == 0 ? kMarker : BoardStyle(b); }
+
+bool CBoardRefresh::SlotInPlay(int k) const
+{
+    return !(k == board::kSlots - 1 && m_s.m_nVariant == variant::kFiveByFive);
 }

@@ -46,6 +46,7 @@ bool CChipDropTarget::OnDrop(CGuessChip& slot, const QMimeData* data, Qt::DropAc
     slot.m_nValue = chip;
     slot.update();
     QEvent news(chipvalue::IsShape(chip) ? UM_SHAPES_DROP : UM_COLORS_DROP);
-    if (QWidget* window = slot.parentWidget()) QCoreApplication::sendEvent(window, &news);
+    // The window hears of it however deep the slot sits in its views.
+    if (QWidget* window = slot.window(); window != &slot) QCoreApplication::sendEvent(window, &news);
     return true;
 }

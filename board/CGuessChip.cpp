@@ -28,7 +28,7 @@ void Answer(QDragMoveEvent* event, Qt::DropAction action)
 CGuessChip::CGuessChip(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);   // the copied cell covers the whole control
-    setFixedSize(sprites::kChipSize.w, sprites::kChipSize.h);
+    resize(sprites::kChipSize.w, sprites::kChipSize.h);
     // Every slot answers drags, even while it takes none, so the chip's own tray slot can say so.
     setAcceptDrops(true);
 }

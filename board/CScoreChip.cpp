@@ -1,12 +1,8 @@
 #include "CScoreChip.h"
 
-CScoreChip::CScoreChip(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);   // the copied cell covers the whole control
-    setFixedSize(sprites::kPegSize.w, sprites::kPegSize.h);
-}
+#include "Chips.h"
 
-void CScoreChip::paintEvent(QPaintEvent*)
+CScoreChip::CScoreChip(QWidget* parent) : CSpriteCell(sprites::kPegSize, parent)
 {
-    PaintSpriteCell(this, m_pSprites, sprites::ScoreChipCell(m_nValue), sprites::kPegSize);
+    m_nValue = peg::kNoMatch;   // until the game writes otherwise
 }

@@ -1,20 +1,13 @@
 #pragma once
 // A feedback peg beside a guess slot.
 
-#include <QWidget>
+#include "CSpriteCell.h"
 
-#include <cstdint>
-
-#include "CSpriteSheet.h"
-
-class CScoreChip : public QWidget {
+class CScoreChip : public CSpriteCell {
     Q_OBJECT
 public:
     explicit CScoreChip(QWidget* parent = nullptr);
 
-    int32_t m_nValue = 1;   // no match, until the game writes otherwise
-    const CSpriteSheet* m_pSprites = nullptr;
-
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    sprites::Cell Cell() const override { return sprites::ScoreChipCell(m_nValue); }
 };

@@ -1,20 +1,13 @@
 #pragma once
 // A horizontal frame bar above or below a board's code row and tray: 0 open, 1 closed.
 
-#include <QWidget>
+#include "CSpriteCell.h"
 
-#include <cstdint>
-
-#include "CSpriteSheet.h"
-
-class CSideHoriz : public QWidget {
+class CSideHoriz : public CSpriteCell {
     Q_OBJECT
 public:
     explicit CSideHoriz(QWidget* parent = nullptr);
 
-    int32_t m_nValue = 0;
-    const CSpriteSheet* m_pSprites = nullptr;
-
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    sprites::Cell Cell() const override { return sprites::SideHorizCell(m_nValue); }
 };

@@ -1,15 +1,35 @@
 #include "CSpriteSheet.h"
 
 #include <QDir>
+#include <QImage>
 #include <QPainter>
 #include <QWidget>
 
+#include <cmath>
+
+#include "RegularFile.h"
+
+namespace {
+
+// Far above any sheet drawn for the game (the sharp one is some 15 MB as a bitmap).
+constexpr qint64 kMaxSheetBytes = 256LL << 20;
+
+QPixmap ReadSheet(const QString& folder, const char* name)
+{
+    QPixmap sheet;
+    sheet.loadFromData(ReadRegularFile(QDir(folder).filePath(QString::fromLatin1(name)), kMaxSheetBytes));
+    return sheet;
+}
+
+}  // namespace
+
 bool CSpriteSheet::Load(const QString& folder)
 {
-    m_sheet = QPixmap(QDir(folder).filePath(QString::fromLatin1(kFileName)));
-    m_sheet2x = QPixmap();
+    m_sheet = ReadSheet(folder, kFileName);
+    m_sheet2x = m_scaled = QPixmap();
+    m_scaledFactor = 0.0;
     // The sharp twin is four times the plain sheet's size and most screens never need it, so it
-    // is read when a high-DPI screen first asks for it.
+    // is read when a high-DPI screen or a large board first asks for it.
     m_folder = folder;
     m_bLooked2x = m_sheet.isNull();
     return IsLoaded();
@@ -17,34 +37,73 @@ bool CSpriteSheet::Load(const QString& folder)
 
 void CSpriteSheet::Release()
 {
-    m_sheet = QPixmap();
-    m_sheet2x = QPixmap();
+    m_sheet = m_sheet2x = m_scaled = QPixmap();
+    m_scaledFactor = 0.0;
     m_bLooked2x = true;
+}
+
+void CSpriteSheet::SetScale(double scale)
+{
+    if (scale == m_scale) return;
+    m_scale = scale;
+    m_scaled = QPixmap();   // made again for the new scale when first needed
+    m_scaledFactor = 0.0;
 }
 
 const QPixmap& CSpriteSheet::Sheet2x() const
 {
     if (m_bLooked2x) return m_sheet2x;
     m_bLooked2x = true;
-    m_sheet2x = QPixmap(QDir(m_folder).filePath(QString::fromLatin1(kFileName2x)));
+    m_sheet2x = ReadSheet(m_folder, kFileName2x);
     // A high-resolution sheet that does not match the plain one would put cells in the wrong place.
     if (m_sheet2x.size() != m_sheet.size() * 2) m_sheet2x = QPixmap();
     m_sheet2x.setDevicePixelRatio(2.0);
     return m_sheet2x;
 }
 
-void CSpriteSheet::Draw(QPainter& painter, sprites::Cell cell, sprites::Size size) const
+const QPixmap& CSpriteSheet::Source(qreal devicePixelRatio, qreal* pixelsPerCell) const
 {
-    const bool sharp = painter.device()->devicePixelRatioF() > 1.0 && !Sheet2x().isNull();
-    const QPixmap& source = sharp ? Sheet2x() : m_sheet;
-    const int scale = sharp ? 2 : 1;
+    const qreal factor = m_scale * devicePixelRatio;
+    // Drawn art where it exists at this size: the plain sheet, or its sharp twin.
+    if (factor == 1.0 || (factor > 1.0 && Sheet2x().isNull())) {
+        *pixelsPerCell = 1.0;   // without the twin, Qt enlarges the plain cells as it copies
+        return m_sheet;
+    }
+    if (factor == 2.0) {
+        *pixelsPerCell = 2.0;
+        return m_sheet2x;
+    }
+    *pixelsPerCell = factor;
+    return ScaledFor(factor);
+}
+
+const QPixmap& CSpriteSheet::ScaledFor(qreal factor) const
+{
+    if (factor == m_scaledFactor && !m_scaled.isNull()) return m_scaled;
+    // Smaller from the plain sheet, larger from the sharp one, so no cell is ever blown up from
+    // fewer pixels than were drawn for it.
+    const QPixmap& from = factor > 1.0 ? m_sheet2x : m_sheet;
+    const QSize size(qMax(1, qRound(m_sheet.width() * factor)), qMax(1, qRound(m_sheet.height() * factor)));
+    m_scaled = from.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_scaled.setDevicePixelRatio(1.0);
+    m_scaledFactor = factor;
+    return m_scaled;
+}
+
+void CSpriteSheet::Draw(QPainter& painter, sprites::Cell cell, sprites::Size size, QSize shown) const
+{
+    const qreal dpr = painter.device()->devicePixelRatioF();
+    qreal k = 1.0;
+    const QPixmap& source = Source(dpr, &k);
+    const qreal perShown = k / m_scale;   // source pixels per pixel of the control
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     // A cell reaching past the sheet (a small sheet, or a value the game never writes) copies
     // only what is there; the rest stays black rather than showing stale pixels.
     if (!m_sheet.rect().contains(QRect(cell.x, cell.y, size.w, size.h)))
-        painter.fillRect(QRect(0, 0, size.w, size.h), Qt::black);
-    painter.drawPixmap(QRectF(0, 0, size.w, size.h), source,
-                       QRectF(cell.x * scale, cell.y * scale, size.w * scale, size.h * scale));
+        painter.fillRect(QRect(QPoint(0, 0), shown), Qt::black);
+    painter.drawPixmap(QRectF(QPointF(0, 0), shown), source,
+                       QRectF(std::round(cell.x * k), std::round(cell.y * k), shown.width() * perShown,
+                              shown.height() * perShown));
 }
 
 void PaintSpriteCell(QWidget* widget, const CSpriteSheet* sheet, sprites::Cell cell, sprites::Size size)
@@ -54,5 +113,5 @@ void PaintSpriteCell(QWidget* widget, const CSpriteSheet* sheet, sprites::Cell c
         painter.fillRect(widget->rect(), Qt::black);
         return;
     }
-    sheet->Draw(painter, cell, size);
+    sheet->Draw(painter, cell, size, widget->size());
 }

@@ -1,13 +1,16 @@
 #pragma once
 // The one bitmap every chip, peg, digit and frame picture is copied from, shared by all
-// controls of a window. A second copy drawn at twice the resolution keeps high-DPI screens crisp.
+// controls of a window. A second copy drawn at twice the resolution keeps high-DPI screens, and
+// boards drawn larger than their plain size, crisp.
 
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 #include "SpriteGeometry.h"
 
 class QPainter;
+class QWidget;
 
 class CSpriteSheet {
 public:
@@ -19,19 +22,32 @@ public:
     void Release();
     bool IsLoaded() const { return !m_sheet.isNull(); }
 
-    // Copies one cell to the painter's origin, opaque and unscaled.
-    void Draw(QPainter& painter, sprites::Cell cell, sprites::Size size) const;
+    // The board scale the controls are shown at. A sheet for it is made once, when a control is
+    // first painted at that scale and pixel density, so each paint stays a plain copy.
+    void SetScale(double scale);
+    double Scale() const { return m_scale; }
+
+    // Copies one cell, `size` pixels at scale 1, opaque, over `shown` (the control's own size),
+    // starting at the painter's origin.
+    void Draw(QPainter& painter, sprites::Cell cell, sprites::Size size, QSize shown) const;
 
     const QPixmap& Pixmap() const { return m_sheet; }
 
 private:
     // The sharp twin, read on first use; empty when absent or not exactly twice the size.
     const QPixmap& Sheet2x() const;
+    // The sheet to copy from at this pixel density, and how many of its pixels a pixel of the
+    // plain sheet spans.
+    const QPixmap& Source(qreal devicePixelRatio, qreal* pixelsPerCell) const;
+    const QPixmap& ScaledFor(qreal factor) const;
 
     QPixmap m_sheet;
     QString m_folder;
+    double m_scale = 1.0;
     mutable QPixmap m_sheet2x;
     mutable bool m_bLooked2x = true;
+    mutable QPixmap m_scaled;
+    mutable qreal m_scaledFactor = 0.0;
 };
 
 // Paints `cell` of `sheet` over the whole of `widget`, or black when there is no sheet.

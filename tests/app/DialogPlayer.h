@@ -15,7 +15,7 @@ public:
     DialogPlayer() : dlg(data.path(), app.path()) {}
 
     CGameEngine& Game() { return dlg.Game(); }
-    BoardWidgets& Board(int b) { return dlg.Controls().boards[b]; }
+    CBoardView& Board(int b) { return dlg.Controls().boards[b]; }
     int Row(int b) { return b == board::kShapes ? Game().m_nShapesRow : Game().m_nColorsRow; }
     const int32_t* Code(int b) { return b == board::kShapes ? Game().m_nCodeShapes : Game().m_nCodeColors; }
 

@@ -13,7 +13,7 @@ std::vector<int> Snapshot(CVantel2Dlg& dlg)
 {
     std::vector<int> out;
     BoardControls& c = dlg.Controls();
-    for (BoardWidgets& b : c.boards) {
+    for (CBoardView& b : c.boards) {
         for (auto& w : b.guess) out.push_back(w.m_nValue);
         for (auto& w : b.tray) out.push_back(w.m_nValue);
         for (auto& w : b.code) out.push_back(w.m_nValue);
@@ -24,15 +24,15 @@ std::vector<int> Snapshot(CVantel2Dlg& dlg)
         for (auto& w : b.bars) out.push_back(w.m_nValue);
         for (auto& w : b.guessButtons) out.push_back(w.isHidden());
     }
-    for (auto& w : c.center) out.push_back(w.m_nValue);
-    for (auto& w : c.roundDigits) out.push_back(w.m_nValue);
-    for (auto& w : c.totalDigits) out.push_back(w.m_nValue);
-    out.push_back(c.newGame.isHidden());
-    out.push_back(c.nextRound.isHidden());
+    for (auto& w : c.centre.center) out.push_back(w.m_nValue);
+    for (auto& w : c.centre.roundDigits) out.push_back(w.m_nValue);
+    for (auto& w : c.centre.totalDigits) out.push_back(w.m_nValue);
+    out.push_back(c.centre.newGame.isHidden());
+    out.push_back(c.centre.nextRound.isHidden());
     return out;
 }
 
-std::vector<int> Pegs(BoardWidgets& b, int row)
+std::vector<int> Pegs(CBoardView& b, int row)
 {
     std::vector<int> v;
     for (int k = 0; k < 4; ++k) v.push_back(b.pegs[4 * row + k].m_nValue);
@@ -46,7 +46,7 @@ std::vector<int> Digits(CNumbers* d, int n)
     return v;
 }
 
-int VisibleGuessButtons(BoardWidgets& b)
+int VisibleGuessButtons(CBoardView& b)
 {
     int n = 0;
     for (auto& w : b.guessButtons) n += !w.isHidden();
@@ -59,7 +59,7 @@ TEST(Refresh, PlayingWithTheCurrentRowOpen)
 {
     DialogPlayer p;
     p.Miss(S);
-    BoardWidgets& s = p.Board(S);
+    CBoardView& s = p.Board(S);
     // Row 1 is current: marked on all three pieces, pegs blank; row 0 shows feedback, rows above 1.
     for (int piece = 0; piece < 3; ++piece) {
         EXPECT_EQ(s.rowSides[3 * 1 + piece].m_nValue, 2);
@@ -70,18 +70,18 @@ TEST(Refresh, PlayingWithTheCurrentRowOpen)
     EXPECT_EQ(Pegs(s, 0), std::vector<int>(p.Game().m_nShapesPegs[0], p.Game().m_nShapesPegs[0] + 4));
     for (auto& code : s.code) EXPECT_EQ(code.m_nValue, 13);
     EXPECT_EQ(VisibleGuessButtons(s), 0);
-    EXPECT_TRUE(p.dlg.Controls().newGame.isHidden());
-    EXPECT_TRUE(p.dlg.Controls().nextRound.isHidden());
+    EXPECT_TRUE(p.dlg.Controls().centre.newGame.isHidden());
+    EXPECT_TRUE(p.dlg.Controls().centre.nextRound.isHidden());
     // One guess so far: the round in play shows a single 1 in its own style.
-    EXPECT_EQ(Digits(p.dlg.Controls().roundDigits, 4), (std::vector<int>{kBlank, 1, kBlank, kBlank}));
-    EXPECT_EQ(Digits(p.dlg.Controls().totalDigits, 3), (std::vector<int>{kBlank, kBlank, 21}));
+    EXPECT_EQ(Digits(p.dlg.Controls().centre.roundDigits, 4), (std::vector<int>{kBlank, 1, kBlank, kBlank}));
+    EXPECT_EQ(Digits(p.dlg.Controls().centre.totalDigits, 3), (std::vector<int>{kBlank, kBlank, 21}));
 }
 
 TEST(Refresh, AFullRowOffersItsGuessInPlaceOfItsPegs)
 {
     DialogPlayer p;
     p.Fill(C, {1, 2, 3, 4});
-    BoardWidgets& c = p.Board(C);
+    CBoardView& c = p.Board(C);
     EXPECT_FALSE(c.guessButtons[0].isHidden());
     EXPECT_EQ(VisibleGuessButtons(c), 1);
     for (int k = 0; k < 4; ++k) {
@@ -101,8 +101,8 @@ TEST(Refresh, AClosedBoardRevealsItsAttributeAcross)
     DialogPlayer p;
     p.Miss(S);
     p.Solve(S);
-    BoardWidgets& s = p.Board(S);
-    BoardWidgets& c = p.Board(C);
+    CBoardView& s = p.Board(S);
+    CBoardView& c = p.Board(C);
     for (auto& w : s.rowSides) EXPECT_EQ(w.m_nValue, 1);
     for (auto& w : s.bars) EXPECT_EQ(w.m_nValue, 1);
     for (auto& w : s.traySides) EXPECT_EQ(w.m_nValue, 1);
@@ -113,7 +113,7 @@ TEST(Refresh, AClosedBoardRevealsItsAttributeAcross)
         EXPECT_EQ(s.code[k].m_nValue, 13);
     }
     for (int i = 0; i < 36; ++i)
-        EXPECT_EQ(p.dlg.Controls().center[i].m_nValue, p.Game().m_bChipAvailable[i] ? i : i + 36);
+        EXPECT_EQ(p.dlg.Controls().centre.center[i].m_nValue, p.Game().m_bChipAvailable[i] ? i : i + 36);
     p.Fill(S, {1, 1, 1, 1});   // a closed board offers nothing
     EXPECT_EQ(VisibleGuessButtons(s), 0);
     p.Fill(C, {1, 1, 1, 1});
@@ -126,7 +126,7 @@ TEST(Refresh, RoundOverAndGameOver)
     p.Solve(S);
     p.Miss(C);
     p.Solve(C);
-    BoardControls& ctl = p.dlg.Controls();
+    CCentreView& ctl = p.dlg.Controls().centre;
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(p.Board(S).code[k].m_nValue, 6 + p.Game().m_nCodeColors[k]);
         EXPECT_EQ(p.Board(C).code[k].m_nValue, p.Game().m_nCodeShapes[k]);
@@ -159,8 +159,8 @@ TEST(Refresh, ScoreDigitsAndTotals)
 {
     DialogPlayer p;
     CGameEngine& g = p.Game();
-    CNumbers* round = p.dlg.Controls().roundDigits;
-    CNumbers* total = p.dlg.Controls().totalDigits;
+    CNumbers* round = p.dlg.Controls().centre.roundDigits;
+    CNumbers* total = p.dlg.Controls().centre.totalDigits;
     g.m_nRoundIndex = 2;
     g.m_nRoundScores[0] = 10;
     g.m_nRoundScores[1] = 24;
@@ -244,8 +244,8 @@ TEST(Refresh, NoCirclesLeavesTheEighthRoundBlank)
     g.m_nRoundIndex = 6;
     for (int n = 0; n < 7; ++n) g.m_nRoundScores[n] = 5;
     p.dlg.RefreshBoard();
-    EXPECT_EQ(Digits(p.dlg.Controls().roundDigits + 12, 4), (std::vector<int>{kBlank, 15, kBlank, kBlank}));
-    EXPECT_FALSE(p.dlg.Controls().newGame.isHidden());
+    EXPECT_EQ(Digits(p.dlg.Controls().centre.roundDigits + 12, 4), (std::vector<int>{kBlank, 15, kBlank, kBlank}));
+    EXPECT_FALSE(p.dlg.Controls().centre.newGame.isHidden());
 }
 
 TEST(Refresh, RunningItTwiceChangesNothing)

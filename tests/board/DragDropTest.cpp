@@ -302,7 +302,7 @@ TEST(ChipDropSource, CursorHangsBelowAndRightOfThePointer)
 // Drops on the real main window, with the real game behind it.
 class WindowDropTest : public ::testing::Test {
 protected:
-    BoardWidgets& Board(int b) { return dlg.Controls().boards[b]; }
+    CBoardView& Board(int b) { return dlg.Controls().boards[b]; }
     CGuessChip& GuessSlot(int b, int row, int k) { return Board(b).guess[board::kSlots * row + k]; }
 
     // Drags the tray's chips `values` into the board's current row, slot by slot.
@@ -384,7 +384,7 @@ TEST_F(WindowDropTest, AClosedBoardNeitherGivesNorTakes)
     FillRow(board::kShapes, code);
     game().OnShapesGuess();
     ASSERT_EQ(game().m_bShapesClosed, 1);
-    BoardWidgets& shapes = Board(board::kShapes);
+    CBoardView& shapes = Board(board::kShapes);
     for (CGuessChip& s : shapes.tray) EXPECT_FALSE(s.MayStartDrag());
     for (CGuessChip& s : shapes.guess) {
         EXPECT_FALSE(s.MayStartDrag());

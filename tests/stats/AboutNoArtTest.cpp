@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../../app/MainLayout.h"
 #include "CAboutDlg.h"
+#include "MainLayout.h"
 
 TEST(AboutWithoutArt, PicturesKeepTheirPlacesAndTheButtonsStillWork)
 {

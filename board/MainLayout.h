@@ -1,5 +1,6 @@
 #pragma once
-// The main window's layout: every control's id, kind, member and place, in dialog units.
+// The main window's layout: every control's id, kind, member and place, in dialog units. Each board
+// is laid out from one plan; the COLORS board mirrors the SHAPES board, chips left and pegs right.
 
 #include <vector>
 
@@ -26,7 +27,11 @@ struct Entry {
 constexpr int kWidthDu = 1047;
 constexpr int kHeightDu = 498;
 
-// Every control of the main window, in member order within each member array.
+// The controls of board `b` (0 SHAPES, 1 COLORS), in member order within each member array.
+const std::vector<Entry>& BoardPlan(int b);
+// The centre: separators, grid, scores, labels and the two phase buttons.
+const std::vector<Entry>& CentrePlan();
+// Every control of the main window: both boards, then the centre.
 const std::vector<Entry>& MainLayout();
 
 }  // namespace layout

@@ -1,0 +1,51 @@
+#pragma once
+// Places a window's controls at one board scale: every control's rectangle at scale 1, in pixels,
+// times the scale, each edge rounded, so neighbours that touch at scale 1 still touch and none
+// that were apart come to overlap. Pictures are drawn again for their new size.
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <vector>
+
+class QLabel;
+class QWidget;
+
+namespace boardscale {
+
+// Below this the chips grow too small to tell apart; a smaller screen gets a movable window.
+constexpr double kMinScale = 0.6;
+
+// `r` times `scale`, each edge rounded to the nearest pixel.
+QRect Scaled(const QRect& r, double scale);
+
+// The largest scale at which `natural` fits into `area`, never below the floor.
+double ScaleToFit(QSize area, QSize natural);
+
+}  // namespace boardscale
+
+class ScaledLayout {
+public:
+    // `base` is the control's place and size at scale 1. A picture shows the art `art`.
+    void Add(QWidget* control, const QRect& base);
+    void AddPicture(QLabel* picture, const QRect& base, const QString& art);
+
+    // The union of every control's rectangle at scale 1.
+    QRect Bounds() const;
+
+    // Places every control at `scale`, less `origin` (the scaled place of the parent).
+    void Apply(double scale, QPoint origin);
+    // Draws every picture again at its present size, for a screen of another pixel density.
+    void RedrawPictures();
+
+private:
+    struct Item {
+        QWidget* control;
+        QRect base;
+        QString art;   // empty for controls that paint themselves
+    };
+    static void Redraw(const Item& i, QSize size);
+
+    std::vector<Item> m_items;
+};
