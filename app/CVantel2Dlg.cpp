@@ -49,7 +49,7 @@ CVantel2Dlg::CVantel2Dlg(const QString& dataFolder, const QString& appFolder, QW
     for (CScaledView* view : Views()) view->setParent(this);
     setMinimumSize(boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), boardscale::kMinScale).size());
     resize(NaturalSize());
-    ApplyScale(1.0);
+    ApplyScale(1.0);   // the views are built at scale 1; this puts them in the window
     setWindowIcon(m_hIcon);
     ConnectButtons();
     m_sprites.Load(m_appFolder);
@@ -92,7 +92,9 @@ std::array<CScaledView*, 3> CVantel2Dlg::Views()
 
 void CVantel2Dlg::ApplyScale(double scale)
 {
+    if (scale == m_scale && size() == m_placedSize) return;
     m_scale = scale;
+    m_placedSize = size();
     m_sprites.SetScale(scale);
     const QSize board = boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), scale).size();
     // Centred, the rest of the window black; a window held below the smallest scale shows the top left.
@@ -100,12 +102,11 @@ void CVantel2Dlg::ApplyScale(double scale)
     for (CScaledView* view : Views()) view->Place(scale, origin);
 }
 
+// The board takes the largest scale at which it fits the window: the scale follows the window's size alone.
 void CVantel2Dlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    const QSize board = boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), m_scale).size();
-    // A window sized for the present scale keeps it exactly; any other size takes the scale that fits.
-    ApplyScale(size() == board ? m_scale : boardscale::ScaleToFit(size(), NaturalSize()));
+    ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
 }
 
 void CVantel2Dlg::FitToScreen()
@@ -116,8 +117,8 @@ void CVantel2Dlg::FitToScreen()
     const QSize frame = frameGeometry().size() - size();
     const QSize area = screen->availableGeometry().size() - (isVisible() ? frame : kFrameGuess);
     const double scale = std::min(1.0, boardscale::ScaleToFit(area, NaturalSize()));
-    ApplyScale(scale);
     resize(boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), scale).size());
+    ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
 }
 
 void CVantel2Dlg::showEvent(QShowEvent* event)

@@ -76,6 +76,7 @@ private:
     CBoardRefresh m_refresh;
     std::filesystem::path m_dataBase;   // the player's data folder; empty when there is none
     QString m_appFolder;
-    double m_scale = 1.0;
+    double m_scale = 0.0;     // none yet
+    QSize m_placedSize;       // the window's size when the board was last placed
     bool m_bWatchingScreen = false;
 };

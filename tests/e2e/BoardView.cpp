@@ -1,6 +1,9 @@
 #include "BoardView.h"
 
+#include <cmath>
 #include <cstdlib>
+
+#include "ScaledLayout.h"
 
 namespace {
 
@@ -62,7 +65,30 @@ QRect BoardView::PhaseButtonArea()
     return Place(layout::Member::NextRound, 0, 0, {64, 24});
 }
 
-QImage BoardView::Cell(sprites::Cell c, sprites::Size s) const { return m_sheet.copy(c.x, c.y, s.w, s.h); }
+void BoardView::SetScale(double scale, QPoint origin)
+{
+    m_scale = scale;
+    m_origin = origin;
+    // Scaled as the game scales it: smoothly, from the plain sheet for a smaller board.
+    m_scaledSheet = scale == 1.0 ? m_sheet
+                                 : m_sheet.scaled(QSize(qRound(m_sheet.width() * scale), qRound(m_sheet.height() * scale)),
+                                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QRect BoardView::Map(const QRect& r) const { return boardscale::Scaled(r, m_scale).translated(m_origin); }
+
+QPoint BoardView::Map(QPoint p) const
+{
+    return QPoint(static_cast<int>(std::lround(p.x() * m_scale)), static_cast<int>(std::lround(p.y() * m_scale))) +
+           m_origin;
+}
+
+QImage BoardView::Cell(sprites::Cell c, QSize shown) const
+{
+    const QImage& sheet = m_scaledSheet.isNull() ? m_sheet : m_scaledSheet;
+    return sheet.copy(static_cast<int>(std::lround(c.x * m_scale)), static_cast<int>(std::lround(c.y * m_scale)),
+                      shown.width(), shown.height());
+}
 
 bool BoardView::Alike(const QImage& a, const QImage& b)
 {
@@ -93,18 +119,21 @@ bool BoardView::IsBlack(const QImage& shot, const QRect& where)
 
 bool BoardView::ShowsChip(const QImage& shot, const QRect& where, int value) const
 {
-    return Alike(shot.copy(where), Cell(sprites::GuessChipCell(value), sprites::kChipSize));
+    const QRect at = Map(where);
+    return Alike(shot.copy(at), Cell(sprites::GuessChipCell(value), at.size()));
 }
 
 bool BoardView::ShowsDigit(const QImage& shot, const QRect& where, int value) const
 {
-    return Alike(shot.copy(where), Cell(sprites::NumbersCell(value), sprites::kDigitSize));
+    const QRect at = Map(where);
+    return Alike(shot.copy(at), Cell(sprites::NumbersCell(value), at.size()));
 }
 
 int BoardView::ReadPeg(const QImage& shot, const QRect& where) const
 {
-    const QImage part = shot.copy(where);
+    const QRect at = Map(where);
+    const QImage part = shot.copy(at);
     for (int v = 0; v <= 3; ++v)
-        if (Alike(part, Cell(sprites::ScoreChipCell(v), sprites::kPegSize))) return v;
+        if (Alike(part, Cell(sprites::ScoreChipCell(v), at.size()))) return v;
     return -1;
 }

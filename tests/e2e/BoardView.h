@@ -1,6 +1,7 @@
 #pragma once
 // Where the game's controls stand in its window (from the layout table) and what a picture of
-// the window shows there (by comparison with the cells of the sprite sheet).
+// the window shows there (by comparison with the cells of the sprite sheet). Places are given as
+// on the board at scale 1; a view of a scaled board maps them to the window and scales the cells.
 
 #include <QImage>
 #include <QRect>
@@ -12,6 +13,13 @@ class BoardView {
 public:
     // `sheet` is the sprite sheet the game paints from.
     explicit BoardView(const QImage& sheet);
+
+    // The board shown at `scale`, its top-left corner at `origin` in the window.
+    void SetScale(double scale, QPoint origin);
+    double Scale() const { return m_scale; }
+    // A place on the board at scale 1, where the window shows it.
+    QRect Map(const QRect& r) const;
+    QPoint Map(QPoint p) const;
 
     static QRect Guess(int board, int row, int slot);
     static QRect Tray(int board, int index);
@@ -34,7 +42,11 @@ public:
     static bool IsBlack(const QImage& shot, const QRect& where);
 
 private:
-    QImage Cell(sprites::Cell c, sprites::Size s) const;
+    // The cell as the game copies it onto `shown` pixels of the window.
+    QImage Cell(sprites::Cell c, QSize shown) const;
 
     QImage m_sheet;
+    QImage m_scaledSheet;   // the sheet at the board's scale
+    double m_scale = 1.0;
+    QPoint m_origin;
 };

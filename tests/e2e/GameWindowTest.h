@@ -1,5 +1,6 @@
 #pragma once
-// The real program started on its own X display, its first game drawn, ready to be played.
+// The real program started on its own X display, its first game drawn, ready to be played. The
+// view follows the board's scale: the window fits its board to the screen it opens on.
 
 #include <gtest/gtest.h>
 
@@ -8,11 +9,15 @@
 #include <memory>
 
 #include "BoardView.h"
+#include "MainLayout.h"
+#include "ScaledLayout.h"
 #include "XSession.h"
 
 class GameWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { Start(QSize(1920, 1080)); }
+
+    void Start(QSize screen)
     {
         const QString missing = XSession::MissingTools();
         if (!missing.isEmpty())
@@ -21,7 +26,12 @@ protected:
         ASSERT_FALSE(sheet.isNull()) << "no sprite sheet at " << VANTEL_SHEET;
         view = std::make_unique<BoardView>(sheet);
         QString error;
-        ASSERT_TRUE(x.Start(QStringLiteral(VANTEL_PROGRAM), &error)) << error.toStdString();
+        ASSERT_TRUE(x.Start(QStringLiteral(VANTEL_PROGRAM), &error, screen)) << error.toStdString();
+        window = x.WindowGeometry();
+        const QSize natural(layout::DuToPxX(layout::kWidthDu), layout::DuToPxY(layout::kHeightDu));
+        const double scale = boardscale::ScaleToFit(window.size(), natural);
+        const QSize board = boardscale::Scaled(QRect(QPoint(0, 0), natural), scale).size();
+        view->SetScale(scale, QPoint((window.width() - board.width()) / 2, (window.height() - board.height()) / 2));
         // The window is up once the first game is drawn: both trays full.
         ASSERT_TRUE(x.WaitFor([&](const QImage& s) {
             return view->ShowsChip(s, BoardView::Tray(0, 0), 1) &&   // SHAPES tray: the star
@@ -31,4 +41,5 @@ protected:
 
     XSession x;
     std::unique_ptr<BoardView> view;
+    QRect window;   // where the window stands on the screen
 };

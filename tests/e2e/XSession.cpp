@@ -43,23 +43,25 @@ void XSession::Stop(QProcess& p)
     }
 }
 
-bool XSession::Start(const QString& program, QString* error)
+bool XSession::Start(const QString& program, QString* error, QSize screen)
 {
     if (!m_home.isValid()) {
         *error = QStringLiteral("no temporary folder");
         return false;
     }
-    return StartServer(error) && StartProgram(program, error);
+    return StartServer(error, screen) && StartProgram(program, error);
 }
 
 // The server picks a free display number itself and writes it to descriptor 3 once it listens.
-bool XSession::StartServer(QString* error)
+bool XSession::StartServer(QString* error, QSize screen)
 {
     const QString numberFile = m_home.filePath(QStringLiteral("display"));
     m_server.setProgram(QStringLiteral("sh"));
     m_server.setArguments({QStringLiteral("-c"),
-                           QStringLiteral("exec Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp "
-                                          "-noreset 3>\"$0\""),
+                           QStringLiteral("exec Xvfb -displayfd 3 -screen 0 %1x%2x24 -nolisten tcp "
+                                          "-noreset 3>\"$0\"")
+                               .arg(screen.width())
+                               .arg(screen.height()),
                            numberFile});
     // Its notes on the display numbers it tried are kept for when it fails.
     const QString log = m_home.filePath(QStringLiteral("xvfb.log"));
@@ -154,6 +156,18 @@ QImage XSession::Grab() const
         return {};
     }
     return QImage::fromData(p.readAllStandardOutput(), "PPM").convertToFormat(QImage::Format_RGB32);
+}
+
+QRect XSession::WindowGeometry() const
+{
+    // Lines of "X=..", "Y=..", "WIDTH=..", "HEIGHT=..".
+    const QByteArray text = Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), m_window});
+    int v[4] = {};
+    const char* keys[4] = {"X=", "Y=", "WIDTH=", "HEIGHT="};
+    for (const QByteArray& line : text.split('\n'))
+        for (int i = 0; i < 4; ++i)
+            if (line.startsWith(keys[i])) v[i] = line.mid(static_cast<int>(qstrlen(keys[i]))).toInt();
+    return {v[0], v[1], v[2], v[3]};
 }
 
 void XSession::Click(QPoint p) const

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -22,15 +23,17 @@ public:
     // The tools this needs, or an empty string when all are there.
     static QString MissingTools();
 
-    // Starts the server and the program at `program` with a fresh home folder; false with a
-    // reason in `error` when either does not come up.
-    bool Start(const QString& program, QString* error);
+    // Starts the server with a screen of `screen` pixels and the program at `program` with a fresh
+    // home folder; false with a reason in `error` when either does not come up.
+    bool Start(const QString& program, QString* error, QSize screen = QSize(1920, 1080));
 
     QString Display() const { return m_display; }
     QString Home() const { return m_home.path(); }
 
     // The window's contents as they are now.
     QImage Grab() const;
+    // Where the window stands on the screen now.
+    QRect WindowGeometry() const;
 
     // Pointer actions in window coordinates. A drag presses, moves in small steps (drag and
     // drop on X needs motion events) and releases unless `release` is false.
@@ -54,7 +57,7 @@ public:
 private:
     void AppendMove(QStringList& a, QPoint p, const char* pause) const;
     void AppendGlide(QStringList& a, QPoint from, QPoint to) const;
-    bool StartServer(QString* error);
+    bool StartServer(QString* error, QSize screen);
     bool StartProgram(const QString& program, QString* error);
     void Stop(QProcess& p);
 
