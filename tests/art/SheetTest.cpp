@@ -1,35 +1,18 @@
 // The generated sprite sheet against the sheet's geometry: size and format, every cell painted
 // inside its own rectangle and nowhere else, and pictures of different meaning told apart.
 
-#include "SpriteGeometry.h"
+#include "SheetImages.h"
 
 #include <QFile>
-#include <QImage>
-#include <QRect>
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
 
-QImage LoadOpaque(const char* path)
-{
-    return QImage(QString::fromUtf8(path)).convertToFormat(QImage::Format_RGB32);
-}
-
-const QImage& Sheet()
-{
-    static const QImage sheet = LoadOpaque(VANTEL_SHEET);
-    return sheet;
-}
-
-const QImage& DoubleSheet()
-{
-    static const QImage sheet = LoadOpaque(VANTEL_SHEET_2X);
-    return sheet;
-}
-
-QRect At(sprites::Cell cell, sprites::Size size) { return QRect(cell.x, cell.y, size.w, size.h); }
+using sheet::At;
+using sheet::DoubleSheet;
+using sheet::Sheet;
 
 // The chip-slot cells: empty, six shapes, six colours, the two not in play, the slot out of play.
 std::vector<QRect> ChipCells()
