@@ -261,8 +261,11 @@ int MeanDistanceToHalvedDouble(const QRect& cell)
     return int(sum / (3 * qint64(cell.width()) * cell.height()));
 }
 
-TEST(SpriteSheet, TheDoubleSheetHasEveryCellAtTwiceItsPlaceAndSize)
+TEST(SpriteSheet, TheDoubleSheetIsAPngWithEveryCellAtTwiceItsPlaceAndSize)
 {
+    QFile file(QString::fromUtf8(VANTEL_SHEET_2X));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(8), QByteArray("\x89PNG\r\n\x1a\n", 8)) << "a lossless format, not a bitmap";
     ASSERT_EQ(DoubleSheet().size(), QSize(2 * 941, 2 * 1319));
     EXPECT_EQ(FirstPaintedOutsideCells(DoubleSheet(), 2), QPoint(-1, -1));
     for (const QRect& cell : AllCells())
