@@ -27,7 +27,10 @@ public:
     void Guess(int b, const std::vector<int>& attrs)
     {
         for (size_t slot = 0; slot < attrs.size(); ++slot) Drop(b, int(slot), attrs[slot]);
-        b == board::kShapes ? m_game.OnShapesGuess() : m_game.OnColorsGuess();
+        if (b == board::kShapes)
+            m_game.OnShapesGuess();
+        else
+            m_game.OnColorsGuess();
     }
 
     // The code's attributes with `turn` applied: 0 solves, 1 moves every attribute one place on,
