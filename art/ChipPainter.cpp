@@ -39,9 +39,13 @@ ChipLook NoDropChip()
 
 QRgb Dimmed(QRgb pixel)
 {
+    // Mostly a cool slate grey of the pixel's own lightness: a red chip, which players without red
+    // cones see as a dark olive, must not pass for a dimmed yellow or orange one.
     const int grey = qGray(pixel);
-    const auto fade = [grey](int channel) { return (grey * 50 + channel * 50) * 32 / 10000; };
-    return qRgba(fade(qRed(pixel)), fade(qGreen(pixel)), fade(qBlue(pixel)), qAlpha(pixel));
+    const auto fade = [grey](int channel, int tint) {
+        return (grey * tint * 65 / 100 + channel * 35) * 36 / 10000;
+    };
+    return qRgba(fade(qRed(pixel), 93), fade(qGreen(pixel), 97), fade(qBlue(pixel), 110), qAlpha(pixel));
 }
 
 Ball BallInCell(const QRectF& cell)
@@ -120,7 +124,8 @@ static void DrawInk(QPainter& painter, const Ball& ball, const QPainterPath& mar
 {
     const bool engraved = ink.lightnessF() < 0.35;
     const QPointF offset = QPointF(0.02, 0.04) * ball.radius;
-    const QColor edge = engraved ? WithAlpha(Qt::white, 80) : WithAlpha(Qt::black, 130);
+    // The lit edge keeps an engraved mark legible on a dimmed chip too.
+    const QColor edge = engraved ? WithAlpha(Qt::white, 110) : WithAlpha(Qt::black, 130);
     painter.fillPath(mark.translated(offset), edge);
     const QRectF bounds = mark.boundingRect();
     QLinearGradient shade(bounds.topLeft(), bounds.bottomLeft());

@@ -30,7 +30,7 @@ ChipLook ColourChip(int colour);            // a plain ball of the chip colour
 ChipLook PoolChip(int shape, int colour);   // a ball of the colour with its shape in a contrasting ink
 ChipLook NoDropChip();                      // a dark ball with a red cross
 
-// Chips out of the game keep their look but lose most of their light and colour.
+// Chips out of the game keep their look but lose most of their light and colour, to a cool grey.
 QRgb Dimmed(QRgb pixel);
 
 // The ball a chip cell holds: a little above and left of the centre, so its shadow shows.

@@ -5,12 +5,12 @@ namespace art {
 QColor ChipColour(int colour)
 {
     static const QColor kColours[6] = {
-        QColor(45, 125, 250),   // blue
-        QColor(250, 125, 0),    // orange
-        QColor(110, 35, 150),   // purple
-        QColor(30, 170, 110),   // green
-        QColor(255, 228, 40),   // yellow
-        QColor(190, 20, 30),    // red
+        QColor(40, 122, 247),   // blue
+        QColor(230, 122, 8),    // orange
+        QColor(119, 9, 144),    // purple
+        QColor(63, 208, 142),   // green
+        QColor(255, 246, 112),  // yellow
+        QColor(176, 13, 4),     // red
     };
     return colour >= 1 && colour <= 6 ? kColours[colour - 1] : palette::kShapeBall;
 }

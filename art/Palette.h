@@ -6,8 +6,9 @@
 namespace art {
 
 // The six chip colours, numbered 1 to 6 as the game numbers them (blue, orange, purple, green,
-// yellow, red). Their lightness is spread from dark purple to light yellow so that the chips stay
-// apart for players who confuse red and green or blue and purple.
+// yellow, red). Lightness runs from dark purple and red to light yellow and green, so the chips stay
+// at least 25 ΔE*ab apart for normal vision and under the protanopia, deuteranopia and tritanopia
+// simulations (docs/colours.md; tests/art measures the drawn sheet).
 QColor ChipColour(int colour);
 
 // Whether a shape on a ball of this colour reads best in dark ink rather than light.

@@ -11,7 +11,7 @@ namespace art {
 
 void DrawSheet(QPainter& painter, const QRectF& sheet);
 
-// Writes vantel6.bmp and its double-resolution twin vantel6@2x.bmp (24-bit) into `folder`.
+// Writes vantel6.bmp (24-bit) and its double-resolution twin vantel6@2x.png into `folder`.
 bool WriteSheets(const QString& folder);
 
 }  // namespace art

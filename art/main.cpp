@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     const QStringList args = app.arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: vantel_art GAME_FOLDER RESOURCE_FOLDER\n"
-                             "  writes GAME_FOLDER/images/vantel6.bmp (and @2x) and the window's images\n");
+                             "  writes GAME_FOLDER/images/vantel6.bmp (and vantel6@2x.png) and the window's images\n");
         return 2;
     }
     if (!art::LoadGameFont(QStringLiteral(VANTEL_ART_FONT)))

@@ -15,7 +15,7 @@ class QWidget;
 class CSpriteSheet {
 public:
     static constexpr const char* kFileName = "images/vantel6.bmp";
-    static constexpr const char* kFileName2x = "images/vantel6@2x.bmp";
+    static constexpr const char* kFileName2x = "images/vantel6@2x.png";
 
     // Loads the sheet from `folder`; a missing or unreadable file leaves the sheet empty.
     bool Load(const QString& folder);

@@ -1,13 +1,16 @@
 # The Debian package, built by `cpack -G DEB` in a build folder. The libraries the game links are
 # found by dpkg-shlibdeps; Qt's X11 platform plug-in is loaded at run time, not linked, and Debian
-# only recommends it, so it is named outright. Install tree: app/CMakeLists.txt.
+# only recommends it, so it is named outright. Install tree: app/ and packaging/CMakeLists.txt.
 set(CPACK_PACKAGE_NAME vantel)
 set(CPACK_PACKAGE_VENDOR "Tarnwick Software")
 set(CPACK_PACKAGE_CONTACT "Vantel developers <vantel@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "code-breaking puzzle game of chips, shapes and colours")
-set(CPACK_PACKAGE_DESCRIPTION "Each round hides a code of four chips drawn from 36 chips of six shapes \
-and six colours. Break it twice over, on two boards side by side: the shapes on the SHAPES board, the \
-colours on the COLORS board. Every guess costs a point; lower totals are better.")
+# Lines under 80 columns, as Debian asks.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Each round hides a code of four chips drawn from 36 chips of six shapes"
+    "and six colours. Break it twice over, on two boards side by side: the"
+    "shapes on the SHAPES board, the colours on the COLORS board. Every guess"
+    "costs a point; lower totals are better.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

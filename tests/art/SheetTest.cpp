@@ -1,35 +1,18 @@
 // The generated sprite sheet against the sheet's geometry: size and format, every cell painted
 // inside its own rectangle and nowhere else, and pictures of different meaning told apart.
 
-#include "SpriteGeometry.h"
+#include "SheetImages.h"
 
 #include <QFile>
-#include <QImage>
-#include <QRect>
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
 
-QImage LoadOpaque(const char* path)
-{
-    return QImage(QString::fromUtf8(path)).convertToFormat(QImage::Format_RGB32);
-}
-
-const QImage& Sheet()
-{
-    static const QImage sheet = LoadOpaque(VANTEL_SHEET);
-    return sheet;
-}
-
-const QImage& DoubleSheet()
-{
-    static const QImage sheet = LoadOpaque(VANTEL_SHEET_2X);
-    return sheet;
-}
-
-QRect At(sprites::Cell cell, sprites::Size size) { return QRect(cell.x, cell.y, size.w, size.h); }
+using sheet::At;
+using sheet::DoubleSheet;
+using sheet::Sheet;
 
 // The chip-slot cells: empty, six shapes, six colours, the two not in play, the slot out of play.
 std::vector<QRect> ChipCells()
@@ -278,8 +261,11 @@ int MeanDistanceToHalvedDouble(const QRect& cell)
     return int(sum / (3 * qint64(cell.width()) * cell.height()));
 }
 
-TEST(SpriteSheet, TheDoubleSheetHasEveryCellAtTwiceItsPlaceAndSize)
+TEST(SpriteSheet, TheDoubleSheetIsAPngWithEveryCellAtTwiceItsPlaceAndSize)
 {
+    QFile file(QString::fromUtf8(VANTEL_SHEET_2X));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(8), QByteArray("\x89PNG\r\n\x1a\n", 8)) << "a lossless format, not a bitmap";
     ASSERT_EQ(DoubleSheet().size(), QSize(2 * 941, 2 * 1319));
     EXPECT_EQ(FirstPaintedOutsideCells(DoubleSheet(), 2), QPoint(-1, -1));
     for (const QRect& cell : AllCells())

@@ -1,15 +1,32 @@
 #!/bin/sh
-# Checks the Debian package end to end: builds it with cpack, installs it on this machine with
-# apt-get (which fetches what it depends on), starts the installed game from an unrelated folder
-# under Xvfb, checks what the window shows against the installed sprite sheet, and removes the
-# package again. Needs root, Xvfb, xdotool and ImageMagick; takes under a minute when the
-# dependencies are already present.
+# Checks the Debian package end to end: builds it with cpack; has lintian, desktop-file-validate and
+# `appstreamcli validate --pedantic` find nothing at all to say about it (no error, warning or
+# note); installs it with apt-get; starts the installed game from an unrelated folder under Xvfb and
+# checks what the window shows against the installed sprite sheet; checks that the software-centre
+# screenshot is the game's own board; and removes the package again.
 #
-# Usage: tests/package/check-deb.sh BUILD_DIR    (a configured build folder; the game is built first)
-# The screenshot is left in BUILD_DIR/package-check.png.
+# Needs root (it installs the package), lintian, desktop-file-utils, appstream, Xvfb, xdotool and
+# ImageMagick, all installed by tools/install-deps.sh; without them it exits 77, which CTest counts
+# as skipped. One check runs at a time on a machine. About 20 seconds.
+#
+# Usage: tests/package/check-deb.sh BUILD_DIR    (a configured build folder; what the package needs
+# is built first). The window's picture is left in BUILD_DIR/package-check.png.
 set -eu
 
 build=$(cd "${1:?usage: tests/package/check-deb.sh BUILD_DIR}" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+
+skip() { echo "skipped: $*"; exit 77; }
+[ "$(id -u)" -eq 0 ] || skip "installing the package needs root"
+for tool in apt-get dpkg-deb cpack lintian desktop-file-validate appstreamcli Xvfb xdotool import convert \
+            identify flock; do
+    command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (tools/install-deps.sh installs it)"
+done
+
+# Two checks at once would install and remove the same package under each other.
+exec 9>/run/lock/vantel-check-deb.lock
+flock 9
+
 passed=0
 failed=0
 installed_here=""
@@ -23,6 +40,18 @@ check() { # description, command...
     what=$1
     shift
     if "$@" >/dev/null 2>&1; then ok "$what"; else bad "$what"; fi
+}
+# description, then a command that must print nothing but its own success line
+silent() {
+    what=$1
+    shift
+    "$@" >"$work/said" 2>&1 || true
+    if grep -v -e '^✔ Validation was successful\.$' "$work/said" | grep -q .; then
+        bad "$what"
+        sed 's/^/    /' "$work/said"
+    else
+        ok "$what"
+    fi
 }
 
 cleanup() {
@@ -39,31 +68,35 @@ if dpkg-query -W -f='${Status}' vantel 2>/dev/null | grep -q "install ok install
 fi
 
 echo "== building the package"
-cmake --build "$build" --target vantel >/dev/null
+cmake --build "$build" --target vantel_package_files >/dev/null
 rm -f "$build"/vantel_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/vantel_*.deb)
-echo "$deb"
+echo "$deb ($(dpkg-deb -f "$deb" Installed-Size) KiB installed)"
+
+echo "== lintian and the validators"
+# lintian warns that root runs it; that line is not about the package.
+silent "lintian finds nothing" sh -c 'lintian "$1" 2>&1 | grep -v "^running with root privileges"' sh "$deb"
+id=com.tarnwick.vantel
+silent "desktop entry valid" desktop-file-validate "$here/../../packaging/com.tarnwick.Vantel.desktop"
+silent "AppStream description valid, pedantically" \
+    appstreamcli validate --pedantic --no-net "$build/packaging/$id.metainfo.xml"
 
 echo "== installing it"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 installed_here=yes
 app=/usr/lib/vantel
-id=com.tarnwick.Vantel
-for f in /usr/bin/vantel $app/vantel $app/Vantel.html $app/images/vantel6.bmp $app/images/vantel6@2x.bmp \
-         /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml; do
+for f in $app/vantel $app/Vantel.html $app/images/vantel6.bmp $app/images/vantel6@2x.png \
+         /usr/share/applications/com.tarnwick.Vantel.desktop /usr/share/metainfo/$id.metainfo.xml \
+         /usr/share/man/man6/vantel.6.gz /usr/share/doc/vantel/changelog.gz \
+         /usr/share/doc/vantel/copyright; do
     check "installed $f" test -e "$f"
 done
 for n in 16 24 32 48 64 128 256; do
     check "icon ${n}x${n}" test -s "/usr/share/icons/hicolor/${n}x${n}/apps/vantel.png"
 done
-check "vantel is on the PATH" sh -c '[ "$(command -v vantel)" = /usr/bin/vantel ]'
-if command -v appstreamcli >/dev/null 2>&1; then
-    check "AppStream metadata valid" appstreamcli validate --no-net /usr/share/metainfo/$id.metainfo.xml
-fi
-if command -v desktop-file-validate >/dev/null 2>&1; then
-    check "desktop entry valid" desktop-file-validate /usr/share/applications/$id.desktop
-fi
+check "the vantel command is a game, in /usr/games" [ "$(readlink -f /usr/games/vantel)" = $app/vantel ]
+check "nothing in /usr/bin" test ! -e /usr/bin/vantel
 
 echo "== starting the installed game under Xvfb"
 n=120
@@ -73,11 +106,22 @@ xvfb_pid=$!
 export DISPLAY=":$n"
 i=0
 while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $i -lt 100 ]; do sleep 0.05; i=$((i + 1)); done
-# From a folder that holds nothing of the game, on a desktop that asks for the GTK look.
+# From a folder that holds nothing of the game, on a desktop that asks for the GTK look, with the
+# games folder on the PATH as a desktop session has it.
 mkdir -p "$work/elsewhere" "$work/data"
-(cd "$work/elsewhere" && XDG_DATA_HOME="$work/data" XDG_CURRENT_DESKTOP=GNOME QT_QPA_PLATFORM=xcb \
-    exec vantel >"$work/game.log" 2>&1) &
+(cd "$work/elsewhere" && PATH="/usr/games:$PATH" XDG_DATA_HOME="$work/data" \
+    XDG_CURRENT_DESKTOP=GNOME QT_QPA_PLATFORM=xcb exec vantel >"$work/game.log" 2>&1) &
 game_pid=$!
+sheet=$app/images/vantel6.bmp
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+# The first SHAPES tray chip (the star, cell 2,2) and the bottom frame bar of the SHAPES board
+# (cell 464,70 while the board is open, 464,77 once closed) are copied unscaled from the sheet.
+painted_from_sheet() { # picture of the window, its name, the frame bar's row in the sheet
+    check "$2: tray chip painted from the installed sheet" \
+        [ "$(pixel "$1" 73 758)" = "$(pixel "$sheet" 34 34)" ]
+    check "$2: frame bar painted from the installed sheet" \
+        [ "$(pixel "$1" 111 795)" = "$(pixel "$sheet" 564 "$3")" ]
+}
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantel$' | head -1 || true)
 if [ -z "$window" ]; then
     bad "the window appears"
@@ -88,14 +132,7 @@ else
     eval "$(xdotool getwindowgeometry --shell "$window")"
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$build/package-check.png"
     echo "screenshot: $build/package-check.png (${WIDTH}x${HEIGHT})"
-    sheet=$app/images/vantel6.bmp
-    pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
-    # The first SHAPES tray chip (the star, cell 2,2) and the bottom frame bar of the SHAPES board
-    # (open style, cell 464,70), copied unscaled from the installed sheet.
-    check "tray chip painted from the installed sheet" \
-        [ "$(pixel "$build/package-check.png" 73 758)" = "$(pixel "$sheet" 34 34)" ]
-    check "frame bar painted from the installed sheet" \
-        [ "$(pixel "$build/package-check.png" 111 795)" = "$(pixel "$sheet" 564 72)" ]
+    painted_from_sheet "$build/package-check.png" window 72
     check "window is the board's size (1571x809)" [ "${WIDTH}x${HEIGHT}" = 1571x809 ]
     check "no GTK platform theme loaded on a GNOME desktop" sh -c "! grep -q libqgtk3 /proc/$game_pid/maps"
     check "the game runs from the installed folder" \
@@ -104,10 +141,18 @@ fi
 kill "$game_pid" 2>/dev/null || true
 game_pid=""
 
+echo "== the software-centre screenshot"
+shot=$build/packaging/board.png
+declared() { grep -o "$1=\"[0-9]*\"" /usr/share/metainfo/$id.metainfo.xml | tr -dc 0-9; }
+size="$(declared width)x$(declared height)"
+check "the screenshot has the size the description gives ($size)" \
+    [ "$(identify -format '%wx%h' "$shot")" = "$size" ]
+painted_from_sheet "$shot" "screenshot (SHAPES solved)" 79
+
 echo "== removing it"
 DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq vantel >/dev/null
 installed_here=""
-check "removed: no /usr/bin/vantel" test ! -e /usr/bin/vantel
+check "removed: no /usr/games/vantel" test ! -e /usr/games/vantel
 check "removed: no /usr/lib/vantel" test ! -e /usr/lib/vantel
 
 echo "$passed passed, $failed failed"
