@@ -93,15 +93,15 @@ void LoadActiveVariant(const fs::path& base, int32_t& variant)
     if (const std::optional<int32_t> stored = ReadConfiguredVariant(*file)) variant = *stored;
 }
 
-void SaveActiveVariant(const fs::path& base, int variant)
+bool SaveActiveVariant(const fs::path& base, int variant)
 {
-    if (!IsVariant(variant)) return;
+    if (!IsVariant(variant)) return false;
     const std::optional<fs::path> file = PrepareDataFolder(base, kConfigurationFileName);
-    if (!file) return;
+    if (!file) return false;
     // Every write takes the lock, so under it any temporary file is a killed copy's leftover.
     const FileLock lock(file->parent_path() / kLockFileName);
     if (lock.IsHeld()) RemoveLeftoverTemporaries(*file);
-    WriteFileAtomically(*file, EncodeVariant(variant));
+    return WriteFileAtomically(*file, EncodeVariant(variant));
 }
 
 HighScoresSnapshot ReadHighScores(const fs::path& base)

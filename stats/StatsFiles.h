@@ -46,8 +46,10 @@ void RecordFinishedGame(const std::filesystem::path& base, int variant, int tota
 // it holds fewer than 2 bytes, or its value is not a variant.
 void LoadActiveVariant(const std::filesystem::path& base, int32_t& variant);
 
-// Stores `variant` (0 to 2; anything else is not written).
-void SaveActiveVariant(const std::filesystem::path& base, int variant);
+// Stores `variant` (0 to 2; anything else is not written). True when the configuration file now
+// holds it; false when nothing could be stored (no data folder, a read-only folder, a full
+// disk), and then the file keeps what it held.
+bool SaveActiveVariant(const std::filesystem::path& base, int variant);
 
 // What the High Scores dialog shows when it opens: both files read afresh, with the dialog's own
 // defaults (0 games, total 0, best 0; variant 1) for whatever cannot be read.

@@ -62,7 +62,11 @@ TEST_F(StatsSafeWrite, WriteFailingMidwayKeepsTheOldFile)
         const FileSizeLimit limit(kStatisticsBytes / 2);
         EXPECT_FALSE(WriteFileAtomically(Hsc(), Bytes(kStatisticsBytes, 0x55)));
         RecordFinishedGame(base, 1, 20);
-        SaveActiveVariant(base, 2);   // two bytes fit: the limit must not block this one
+        EXPECT_TRUE(SaveActiveVariant(base, 2));   // two bytes fit: the limit must not block this one
+    }
+    {
+        const FileSizeLimit full(1);
+        EXPECT_FALSE(SaveActiveVariant(base, 0)) << "a variant the full disk refused is reported as stored";
     }
     EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
     EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x02, 0x00}));

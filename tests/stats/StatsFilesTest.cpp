@@ -73,7 +73,7 @@ TEST_F(StatsFiles, ReadersCreateFoldersButNoFiles)
 
 TEST_F(StatsFiles, VariantIsStoredAsOneWord)
 {
-    SaveActiveVariant(base, 2);
+    EXPECT_TRUE(SaveActiveVariant(base, 2));
     EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x02, 0x00}));
     int32_t variant = 1;
     LoadActiveVariant(base, variant);
@@ -87,7 +87,7 @@ TEST_F(StatsFiles, VariantIsStoredAsOneWord)
 TEST_F(StatsFiles, OnlyAVariantIsSaved)
 {
     SaveActiveVariant(base, 1);
-    for (int v : {-1, 3, 258}) SaveActiveVariant(base, v);
+    for (int v : {-1, 3, 258}) EXPECT_FALSE(SaveActiveVariant(base, v)) << v;
     EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x01, 0x00}));
 }
 
@@ -167,7 +167,7 @@ TEST_F(StatsFiles, EmptyBaseTouchesNothing)
     const fs::path before = fs::current_path();
     fs::current_path(base);
     RecordFinishedGame({}, 1, 37);
-    SaveActiveVariant({}, 2);
+    const bool saved = SaveActiveVariant({}, 2);
     int32_t variant = 1;
     LoadActiveVariant({}, variant);
     const HighScoresSnapshot shown = ReadHighScores({});
@@ -176,6 +176,7 @@ TEST_F(StatsFiles, EmptyBaseTouchesNothing)
 
     EXPECT_FALSE(PrepareDataFolder({}, kStatisticsFileName).has_value());
     EXPECT_TRUE(untouched);
+    EXPECT_FALSE(saved);
     EXPECT_EQ(variant, 1);
     EXPECT_EQ(shown.activeVariant, 1);
     EXPECT_EQ(shown.records[1], (StatsRecord{0, 0, 0}));
@@ -186,7 +187,7 @@ TEST_F(StatsFiles, FolderThatCannotBeMadeLosesOnlyThisGame)
     const fs::path blocked = base / "not a folder";
     WriteBytes(blocked, {0x42});
     RecordFinishedGame(blocked, 1, 37);
-    SaveActiveVariant(blocked, 2);
+    EXPECT_FALSE(SaveActiveVariant(blocked, 2));
     int32_t variant = 0;
     LoadActiveVariant(blocked, variant);
     EXPECT_EQ(variant, 0);
