@@ -1,12 +1,16 @@
 #include "StatsFiles.h"
 
-#include <cstdio>
-#include <memory>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <system_error>
 #include <vector>
 
 #include "AtomicFile.h"
 #include "FileLock.h"
+#include "RegularFile.h"
+#include "UniqueFd.h"
 
 namespace stats {
 
@@ -14,25 +18,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 bool IsAbsent(const fs::path& file)
 {
     std::error_code ec;
     return fs::status(file, ec).type() == fs::file_type::not_found;
 }
 
-// Reads at most `limit` bytes from the start of `file`. A read error (a folder in the file's
-// place, a failing disk) is told apart from the end of a short file.
+// Reads at most `limit` bytes from the start of `file`. Anything but a regular file (a folder, a
+// FIFO, a device in the file's place) and a read error (a failing disk) are told apart from the
+// end of a short file.
 ReadOutcome ReadFileStart(const fs::path& file, size_t limit, std::vector<uint8_t>& bytes)
 {
-    const std::unique_ptr<std::FILE, FileCloser> stream(std::fopen(file.c_str(), "rb"));
-    if (!stream) return IsAbsent(file) ? ReadOutcome::Absent : ReadOutcome::Unreadable;
+    const UniqueFd fd(OpenRegularFile(file, O_RDONLY));
+    if (!fd) return IsAbsent(file) ? ReadOutcome::Absent : ReadOutcome::Unreadable;
     bytes.resize(limit);
-    bytes.resize(std::fread(bytes.data(), 1, limit, stream.get()));
-    return std::ferror(stream.get()) ? ReadOutcome::Unreadable : ReadOutcome::Read;
+    size_t done = 0;
+    while (done < limit) {
+        const ssize_t n = ::read(fd.Get(), bytes.data() + done, limit - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return ReadOutcome::Unreadable;
+        if (n == 0) break;
+        done += static_cast<size_t>(n);
+    }
+    bytes.resize(done);
+    return ReadOutcome::Read;
 }
 
 // The stored variant, if the configuration file holds a whole word naming one.

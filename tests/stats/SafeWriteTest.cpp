@@ -110,6 +110,15 @@ TEST_F(StatsSafeWrite, LockExcludesOthersUntilReleased)
     EXPECT_FALSE(FileLock(Data() / "missing folder" / kLockFileName).IsHeld());
 }
 
+TEST_F(StatsSafeWrite, AReplacedFileKeepsItsMode)
+{
+    WriteBytes(Hsc(), kFirstGame37);
+    fs::permissions(Hsc(), fs::perms::owner_read | fs::perms::owner_write);
+    RecordFinishedGame(base, 1, 20);
+    EXPECT_NE(ReadBytes(Hsc()), kFirstGame37);
+    EXPECT_EQ(fs::status(Hsc()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST_F(StatsSafeWrite, TwoRunningCopiesLoseNoGames)
 {
     const int games = 500;
