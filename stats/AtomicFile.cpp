@@ -114,6 +114,13 @@ fs::path TemporaryPathFor(const fs::path& file)
     return temporary;
 }
 
+bool HasLeftoverTemporaries(const fs::path& target)
+{
+    bool any = false;
+    ForEachLeftover(target, [&](const fs::path&) { any = true; });
+    return any;
+}
+
 void RemoveLeftoverTemporaries(const fs::path& target)
 {
     ForEachLeftover(target, [](const fs::path& leftover) { ::unlink(leftover.c_str()); });

@@ -19,6 +19,9 @@ bool WriteFileAtomically(const std::filesystem::path& target, const std::vector<
 // The temporary file of `file` for this process: a second running copy of the game uses its own.
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& file);
 
+// Whether copies killed in the middle of a write of `target` left temporary files behind.
+bool HasLeftoverTemporaries(const std::filesystem::path& target);
+
 // Removes the temporary files of `target` that copies killed in the middle of a write left behind,
 // which no later write of theirs would ever reuse. Only while no other copy can be writing `target`.
 void RemoveLeftoverTemporaries(const std::filesystem::path& target);

@@ -1,6 +1,7 @@
 #include "StatsFiles.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -55,6 +56,29 @@ std::optional<int32_t> ReadConfiguredVariant(const fs::path& configurationFile)
     return variant;
 }
 
+bool IsRegularFile(const fs::path& file)
+{
+    struct stat st {};
+    return ::lstat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// A copy killed while it held the lock or wrote a file left its lock file and temporary file
+// behind; the next game start removes them, unless another copy is writing at that moment. In a
+// tidy folder nothing is made or removed.
+void RemoveKilledCopysLeftovers(const fs::path& folder)
+{
+    const fs::path hsc = folder / kStatisticsFileName;
+    const fs::path cfg = folder / kConfigurationFileName;
+    if (!IsRegularFile(folder / kLockFileName) && !HasLeftoverTemporaries(hsc) &&
+        !HasLeftoverTemporaries(cfg)) {
+        return;
+    }
+    const FileLock lock(folder / kLockFileName, std::chrono::milliseconds(0));
+    if (!lock.IsHeld()) return;
+    RemoveLeftoverTemporaries(hsc);
+    RemoveLeftoverTemporaries(cfg);
+}
+
 }  // namespace
 
 fs::path DataFolder(const fs::path& base)
@@ -84,9 +108,10 @@ void RecordFinishedGame(const fs::path& base, int variant, int total)
     if (!IsVariant(variant) || total < 0 || total > kMaxGameTotal) return;
     const std::optional<fs::path> file = PrepareDataFolder(base, kStatisticsFileName);
     if (!file) return;
-    // Held until the new file is in place. Without it the game is still recorded: the file is
-    // replaced whole either way, and only a game another copy finishes in the same instant could
-    // be overwritten, where giving up would lose this one for certain.
+    // Held until the new file is in place. Without it (another holder kept it past the patience,
+    // or it cannot be made) the game is still recorded: the file is replaced whole either way, and
+    // only a game another copy finishes in the same instant could be overwritten, where giving up
+    // would lose this one for certain.
     const FileLock lock(file->parent_path() / kLockFileName);
     if (lock.IsHeld()) RemoveLeftoverTemporaries(*file);
     StatsTable records = FilledWith(kRecordingDefaults);
@@ -99,6 +124,7 @@ void LoadActiveVariant(const fs::path& base, int32_t& variant)
 {
     const std::optional<fs::path> file = PrepareDataFolder(base, kConfigurationFileName);
     if (!file) return;
+    RemoveKilledCopysLeftovers(file->parent_path());
     if (const std::optional<int32_t> stored = ReadConfiguredVariant(*file)) variant = *stored;
 }
 

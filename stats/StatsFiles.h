@@ -44,7 +44,8 @@ ReadOutcome ReadStatistics(const std::filesystem::path& statisticsFile, StatsTab
 void RecordFinishedGame(const std::filesystem::path& base, int variant, int total);
 
 // Takes the stored variant into `variant`; leaves it unchanged when there is no configuration file,
-// it holds fewer than 2 bytes, or its value is not a variant.
+// it is no regular file, it holds fewer than 2 bytes, or its value is not a variant. As every game
+// starts here, this is also where a killed copy's lock and temporary files are cleared away.
 void LoadActiveVariant(const std::filesystem::path& base, int32_t& variant);
 
 // Stores `variant` (0 to 2; anything else is not written). True when the configuration file now

@@ -1,6 +1,8 @@
 // Data folders set up the ways players set them up: files and folders made read-only, files kept
-// elsewhere through links, FIFOs in a file's place. The game must respect each one and never hang
-// on any.
+// elsewhere through links, FIFOs in a file's place, a lock another program holds. The game must
+// respect each one and never hang on any.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -112,6 +114,19 @@ TEST_F(PlayerSetup, LinkedFilesAreWrittenThroughAndStayLinks)
     EXPECT_TRUE(Leftovers().empty());
 }
 
+TEST_F(PlayerSetup, ALinkInPlaceOfTheLockFileIsNeverFollowed)
+{
+    const fs::path outside = root / "outside";
+    fs::create_directories(outside);
+    fs::create_directories(Data());
+    fs::create_symlink(outside / "lock", Data() / kLockFileName);
+    RecordFinishedGame(base, 1, 37);
+    EXPECT_TRUE(SaveActiveVariant(base, 2));
+    EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
+    EXPECT_TRUE(fs::is_empty(outside)) << "the link's target was created";
+    EXPECT_TRUE(fs::is_symlink(Data() / kLockFileName));
+}
+
 TEST_F(PlayerSetup, FifosInPlaceOfTheFilesNeitherBlockNorAreReplaced)
 {
     fs::create_directories(Data());
@@ -130,4 +145,20 @@ TEST_F(PlayerSetup, FifosInPlaceOfTheFilesNeitherBlockNorAreReplaced)
     EXPECT_TRUE(fs::is_fifo(Hsc()));
     EXPECT_TRUE(fs::is_fifo(Cfg()));
     EXPECT_TRUE(Leftovers().empty());
+}
+
+TEST_F(PlayerSetup, ALockAnotherProgramHoldsDelaysWritesButNeverStopsThem)
+{
+    fs::create_directories(Data());
+    const int held = ::open((Data() / kLockFileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const int saved = InChild([&] {
+        RecordFinishedGame(base, 1, 37);
+        return SaveActiveVariant(base, 2) ? 1 : 0;
+    });
+    EXPECT_EQ(saved, 1) << "-1: a write waited for the lock until the watchdog ended it";
+    EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
+    EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x02, 0x00}));
+    EXPECT_TRUE(fs::exists(Data() / kLockFileName)) << "another program's lock file is not ours to remove";
+    ::close(held);
 }

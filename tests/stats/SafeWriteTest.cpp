@@ -97,7 +97,7 @@ TEST_F(StatsSafeWrite, GameIsRecordedWhenTheLockCannotBeHad)
     EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
 }
 
-TEST_F(StatsSafeWrite, LockExcludesOthersUntilReleased)
+TEST_F(StatsSafeWrite, LockExcludesOthersUntilReleasedAndLeavesNoFile)
 {
     fs::create_directories(Data());
     const fs::path lockFile = Data() / kLockFileName;
@@ -105,8 +105,9 @@ TEST_F(StatsSafeWrite, LockExcludesOthersUntilReleased)
         const FileLock lock(lockFile);
         EXPECT_TRUE(lock.IsHeld());
         EXPECT_TRUE(IsLockedElsewhere(lockFile));
+        EXPECT_FALSE(FileLock(lockFile, std::chrono::milliseconds(0)).IsHeld());
     }
-    EXPECT_FALSE(IsLockedElsewhere(lockFile));
+    EXPECT_FALSE(fs::exists(lockFile));
     EXPECT_FALSE(FileLock(Data() / "missing folder" / kLockFileName).IsHeld());
 }
 

@@ -99,14 +99,14 @@ protected:
     std::filesystem::path Hsc() const { return Data() / stats::kStatisticsFileName; }
     std::filesystem::path Cfg() const { return Data() / stats::kConfigurationFileName; }
 
-    // Everything in the data folder except the files the game means to keep.
+    // Everything in the data folder except the two files the game means to keep: a lock file or
+    // a temporary file is a leftover once no write is under way.
     std::vector<std::string> Leftovers() const
     {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(Data())) {
             const std::string name = entry.path().filename().string();
-            if (name != stats::kStatisticsFileName && name != stats::kConfigurationFileName &&
-                name != stats::kLockFileName) {
+            if (name != stats::kStatisticsFileName && name != stats::kConfigurationFileName) {
                 names.push_back(name);
             }
         }
