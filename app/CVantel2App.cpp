@@ -2,7 +2,10 @@
 
 #include <QStandardPaths>
 
+#include <cstdlib>
+
 #include "AppIcon.h"
+#include "BaseFolder.h"
 #include "CVantel2Dlg.h"
 
 namespace {
@@ -27,9 +30,17 @@ CVantel2App::CVantel2App(int& argc, char** argv) : QApplication(WithoutDesktopLo
     setWindowIcon(AppIcon());
 }
 
-QString CVantel2App::DataFolder()
+std::filesystem::path CVantel2App::DataFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+#if defined(Q_OS_DARWIN)
+    // Every file name there is UTF-8, so the folder survives a trip through text.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return folder.isEmpty() ? std::filesystem::path() : std::filesystem::path(folder.toStdString());
+#else
+    // Straight from the environment's bytes: a home folder whose name is not valid UTF-8 would not
+    // survive a trip through text.
+    return stats::BaseFolderFromEnvironment(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+#endif
 }
 
 int CVantel2App::InitInstance()

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+#include <filesystem>
+
 class CVantel2App : public QApplication {
     Q_OBJECT
 public:
@@ -12,5 +14,5 @@ public:
     int InitInstance();
 
     // The player's local data folder, empty when the platform has none.
-    static QString DataFolder();
+    static std::filesystem::path DataFolder();
 };

@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QUrl>
 
+#include <utility>
+
 #include "AppIcon.h"
 #include "CAboutDlg.h"
 #include "StatsFiles.h"
@@ -31,13 +33,18 @@ const QSize kFrameGuess(0, 40);
 }  // namespace
 
 CVantel2Dlg::CVantel2Dlg(const QString& dataFolder, const QString& appFolder, QWidget* parent)
+    : CVantel2Dlg(ToPath(dataFolder), appFolder, parent)
+{
+}
+
+CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFolder, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
       m_hIcon(AppIcon()),
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
-      m_dataBase(ToPath(dataFolder)),
+      m_dataBase(std::move(dataFolder)),
       m_appFolder(appFolder)
 {
     setWindowTitle(QStringLiteral("Vantel"));

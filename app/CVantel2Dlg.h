@@ -24,6 +24,7 @@ public:
     // `dataFolder` is the player's local data folder (empty when there is none); `appFolder`
     // holds the sprite sheet and the help file.
     CVantel2Dlg(const QString& dataFolder, const QString& appFolder, QWidget* parent = nullptr);
+    CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFolder, QWidget* parent = nullptr);
     ~CVantel2Dlg() override;
 
     CGameEngine& Game() { return m_game; }

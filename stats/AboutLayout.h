@@ -45,6 +45,16 @@ constexpr int kDigitPositions = 12;
 constexpr int kDigitCount = 3 * kDigitPositions;
 constexpr int DigitElement(int position, int variant) { return 3 * position + variant; }
 
+// A line of text beneath the bottom band, to the right of the photograph, hidden until a chosen
+// variant could not be stored.
+struct Place {
+    int x;
+    int y;
+    int w;
+    int h;
+};
+constexpr Place kSaveFailedNote{188, 336, 418, 14};
+
 // Every control of the window, top section first.
 const std::vector<Entry>& AboutLayout();
 

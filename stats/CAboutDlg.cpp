@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFont>
 #include <QHideEvent>
-#include <QLabel>
 #include <QPalette>
 #include <QPixmap>
 #include <QShowEvent>
@@ -41,6 +41,7 @@ CAboutDlg::CAboutDlg(std::filesystem::path dataBase, QString appFolder, QWidget*
     setAutoFillBackground(true);
 
     PlaceControls();
+    PlaceSaveFailedNote();
     ConnectButtons();
 }
 
@@ -58,6 +59,25 @@ void CAboutDlg::PlaceControls()
         w->move(layout::DuToPxX(e.x), layout::DuToPxY(e.y));
         if (e.id != 0) w->setObjectName(QStringLiteral("id%1").arg(e.id));
     }
+}
+
+// Said inside the window, in its own colours, without a message box in the player's way.
+void CAboutDlg::PlaceSaveFailedNote()
+{
+    constexpr aboutlayout::Place note = aboutlayout::kSaveFailedNote;
+    m_saveFailed.setParent(this);
+    m_saveFailed.setGeometry(layout::DuToPxX(note.x), layout::DuToPxY(note.y), layout::DuToPxX(note.w),
+                             layout::DuToPxY(note.h));
+    m_saveFailed.setText(QStringLiteral("THAT CHOICE COULD NOT BE SAVED"));
+    m_saveFailed.setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(layout::DuToPxY(note.h) * 2 / 3);
+    m_saveFailed.setFont(font);
+    QPalette yellow = m_saveFailed.palette();
+    yellow.setColor(QPalette::WindowText, QColor(255, 216, 0));
+    m_saveFailed.setPalette(yellow);
+    m_saveFailed.hide();
 }
 
 QWidget* CAboutDlg::Widget(const aboutlayout::Entry& e)
@@ -110,6 +130,7 @@ void CAboutDlg::hideEvent(QHideEvent* event)
 void CAboutDlg::OnInitDialog()
 {
     m_bOpen = true;
+    m_saveFailed.hide();
     m_sprites.Load(m_appFolder);
     for (CNumbers& d : m_digits) d.m_pSprites = &m_sprites;
 
@@ -141,10 +162,13 @@ void CAboutDlg::FillDigits(int variant)
 
 void CAboutDlg::SelectVariant(int variant)
 {
+    // Stored at once: the game's window takes the variant from the file, never from this window.
+    // A choice that could not be stored would not reach the next game, so it is not shown as made.
+    const bool stored = stats::SaveActiveVariant(m_dataBase, variant);
+    m_saveFailed.setVisible(!stored);
+    if (!stored) return;
     m_nSelectedVariant = variant;
     ShowVariantButtons();
-    // Stored at once: the game's window takes the variant from the file, never from this window.
-    stats::SaveActiveVariant(m_dataBase, m_nSelectedVariant);
 }
 
 void CAboutDlg::ShowVariantButtons()

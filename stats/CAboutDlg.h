@@ -5,6 +5,7 @@
 // window that opened it hears of a change as this one closes.
 
 #include <QDialog>
+#include <QLabel>
 #include <QString>
 
 #include <cstdint>
@@ -33,6 +34,8 @@ public:
     const CNumbers& Digit(int element) const { return m_digits[element]; }
     const CBitmapButton& Button(int index) const { return m_buttons[index]; }
     const CSpriteSheet& Sprites() const { return m_sprites; }
+    // The line that tells the player a choice could not be stored; hidden otherwise.
+    const QLabel& SaveFailedNote() const { return m_saveFailed; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -40,6 +43,7 @@ protected:
 
 private:
     void PlaceControls();
+    void PlaceSaveFailedNote();
     QWidget* Widget(const aboutlayout::Entry& e);
     void ConnectButtons();
 
@@ -57,6 +61,7 @@ private:
     CSpriteSheet m_sprites;
     CBitmapButton m_buttons[aboutlayout::kButtonCount];
     CNumbers m_digits[aboutlayout::kDigitCount];
+    QLabel m_saveFailed;
 
     std::filesystem::path m_dataBase;
     QString m_appFolder;

@@ -1,12 +1,17 @@
 #include "StatsFiles.h"
 
-#include <cstdio>
-#include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <system_error>
 #include <vector>
 
 #include "AtomicFile.h"
 #include "FileLock.h"
+#include "RegularFile.h"
+#include "UniqueFd.h"
 
 namespace stats {
 
@@ -14,25 +19,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 bool IsAbsent(const fs::path& file)
 {
     std::error_code ec;
     return fs::status(file, ec).type() == fs::file_type::not_found;
 }
 
-// Reads at most `limit` bytes from the start of `file`. A read error (a folder in the file's
-// place, a failing disk) is told apart from the end of a short file.
+// Reads at most `limit` bytes from the start of `file`. Anything but a regular file (a folder, a
+// FIFO, a device in the file's place) and a read error (a failing disk) are told apart from the
+// end of a short file.
 ReadOutcome ReadFileStart(const fs::path& file, size_t limit, std::vector<uint8_t>& bytes)
 {
-    const std::unique_ptr<std::FILE, FileCloser> stream(std::fopen(file.c_str(), "rb"));
-    if (!stream) return IsAbsent(file) ? ReadOutcome::Absent : ReadOutcome::Unreadable;
+    const UniqueFd fd(OpenRegularFile(file, O_RDONLY));
+    if (!fd) return IsAbsent(file) ? ReadOutcome::Absent : ReadOutcome::Unreadable;
     bytes.resize(limit);
-    bytes.resize(std::fread(bytes.data(), 1, limit, stream.get()));
-    return std::ferror(stream.get()) ? ReadOutcome::Unreadable : ReadOutcome::Read;
+    size_t done = 0;
+    while (done < limit) {
+        const ssize_t n = ::read(fd.Get(), bytes.data() + done, limit - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return ReadOutcome::Unreadable;
+        if (n == 0) break;
+        done += static_cast<size_t>(n);
+    }
+    bytes.resize(done);
+    return ReadOutcome::Read;
 }
 
 // The stored variant, if the configuration file holds a whole word naming one.
@@ -44,6 +54,29 @@ std::optional<int32_t> ReadConfiguredVariant(const fs::path& configurationFile)
     const int32_t variant = DecodeWord(bytes.data());
     if (!IsVariant(variant)) return {};
     return variant;
+}
+
+bool IsRegularFile(const fs::path& file)
+{
+    struct stat st {};
+    return ::lstat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// A copy killed while it held the lock or wrote a file left its lock file and temporary file
+// behind; the next game start removes them, unless another copy is writing at that moment. In a
+// tidy folder nothing is made or removed.
+void RemoveKilledCopysLeftovers(const fs::path& folder)
+{
+    const fs::path hsc = folder / kStatisticsFileName;
+    const fs::path cfg = folder / kConfigurationFileName;
+    if (!IsRegularFile(folder / kLockFileName) && !HasLeftoverTemporaries(hsc) &&
+        !HasLeftoverTemporaries(cfg)) {
+        return;
+    }
+    const FileLock lock(folder / kLockFileName, std::chrono::milliseconds(0));
+    if (!lock.IsHeld()) return;
+    RemoveLeftoverTemporaries(hsc);
+    RemoveLeftoverTemporaries(cfg);
 }
 
 }  // namespace
@@ -75,9 +108,10 @@ void RecordFinishedGame(const fs::path& base, int variant, int total)
     if (!IsVariant(variant) || total < 0 || total > kMaxGameTotal) return;
     const std::optional<fs::path> file = PrepareDataFolder(base, kStatisticsFileName);
     if (!file) return;
-    // Held until the new file is in place. Without it the game is still recorded: the file is
-    // replaced whole either way, and only a game another copy finishes in the same instant could
-    // be overwritten, where giving up would lose this one for certain.
+    // Held until the new file is in place. Without it (another holder kept it past the patience,
+    // or it cannot be made) the game is still recorded: the file is replaced whole either way, and
+    // only a game another copy finishes in the same instant could be overwritten, where giving up
+    // would lose this one for certain.
     const FileLock lock(file->parent_path() / kLockFileName);
     if (lock.IsHeld()) RemoveLeftoverTemporaries(*file);
     StatsTable records = FilledWith(kRecordingDefaults);
@@ -90,18 +124,19 @@ void LoadActiveVariant(const fs::path& base, int32_t& variant)
 {
     const std::optional<fs::path> file = PrepareDataFolder(base, kConfigurationFileName);
     if (!file) return;
+    RemoveKilledCopysLeftovers(file->parent_path());
     if (const std::optional<int32_t> stored = ReadConfiguredVariant(*file)) variant = *stored;
 }
 
-void SaveActiveVariant(const fs::path& base, int variant)
+bool SaveActiveVariant(const fs::path& base, int variant)
 {
-    if (!IsVariant(variant)) return;
+    if (!IsVariant(variant)) return false;
     const std::optional<fs::path> file = PrepareDataFolder(base, kConfigurationFileName);
-    if (!file) return;
+    if (!file) return false;
     // Every write takes the lock, so under it any temporary file is a killed copy's leftover.
     const FileLock lock(file->parent_path() / kLockFileName);
     if (lock.IsHeld()) RemoveLeftoverTemporaries(*file);
-    WriteFileAtomically(*file, EncodeVariant(variant));
+    return WriteFileAtomically(*file, EncodeVariant(variant));
 }
 
 HighScoresSnapshot ReadHighScores(const fs::path& base)

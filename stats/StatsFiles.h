@@ -33,8 +33,9 @@ std::filesystem::path DataFolder(const std::filesystem::path& base);
 std::optional<std::filesystem::path> PrepareDataFolder(const std::filesystem::path& base,
                                                        const char* fileName);
 
-// Reads the statistics file into `records`, which the caller has preset to its defaults. Complete
-// records only: a short file leaves the rest at the defaults; bytes past the third record are ignored.
+// Reads the statistics file into `records`, which the caller has preset to its defaults; anything
+// but a regular file in its place is Unreadable. Complete records only: a short file leaves the rest
+// at the defaults; bytes past the third record are ignored.
 ReadOutcome ReadStatistics(const std::filesystem::path& statisticsFile, StatsTable& records);
 
 // Adds a finished game to its variant's record and writes all three records back. Records nothing
@@ -43,11 +44,14 @@ ReadOutcome ReadStatistics(const std::filesystem::path& statisticsFile, StatsTab
 void RecordFinishedGame(const std::filesystem::path& base, int variant, int total);
 
 // Takes the stored variant into `variant`; leaves it unchanged when there is no configuration file,
-// it holds fewer than 2 bytes, or its value is not a variant.
+// it is no regular file, it holds fewer than 2 bytes, or its value is not a variant. As every game
+// starts here, this is also where a killed copy's lock and temporary files are cleared away.
 void LoadActiveVariant(const std::filesystem::path& base, int32_t& variant);
 
-// Stores `variant` (0 to 2; anything else is not written).
-void SaveActiveVariant(const std::filesystem::path& base, int variant);
+// Stores `variant` (0 to 2; anything else is not written). True when the configuration file now
+// holds it; false when nothing could be stored (no data folder, a read-only file or folder, a full
+// disk), and then the file keeps what it held.
+bool SaveActiveVariant(const std::filesystem::path& base, int variant);
 
 // What the High Scores dialog shows when it opens: both files read afresh, with the dialog's own
 // defaults (0 games, total 0, best 0; variant 1) for whatever cannot be read.

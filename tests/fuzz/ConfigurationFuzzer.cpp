@@ -54,10 +54,11 @@ void CheckRead(const Files& f, const Place& cfg, const Place& hsc, int32_t held)
 
 void CheckStored(const Files& f, const Place& cfg, const Place& hsc, int32_t held, int store)
 {
-    stats::SaveActiveVariant(f.base, store);
+    const bool saved = stats::SaveActiveVariant(f.base, store);
     const Place after = Look(f.cfg);
     // A folder in the file's place stays; so does the file when the value names no variant.
     const bool written = IsVariant(store) && cfg.shape != Shape::Folder;
+    FUZZ_CHECK(saved == written);
     if (written) {
         FUZZ_CHECK((after == Place{Shape::File, {static_cast<uint8_t>(store), 0}}));
     } else {
@@ -93,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Make(files.cfg, cfg);
     CheckRead(files, cfg, hsc, held);
     CheckStored(files, cfg, hsc, held, store);
-    FUZZ_CHECK(Strays(folder, {stats::kStatisticsFileName, stats::kConfigurationFileName,
-                               stats::kLockFileName}) == 0);
+    // No lock or temporary file stays.
+    FUZZ_CHECK(Strays(folder, {stats::kStatisticsFileName, stats::kConfigurationFileName}) == 0);
     return 0;
 }

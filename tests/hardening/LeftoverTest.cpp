@@ -1,6 +1,8 @@
-// Temporary files that copies killed mid-write leave in the data folder are cleared by the next
-// write of the same file, and nothing else is touched.
+// Temporary files and lock files that copies killed mid-write leave in the data folder are cleared
+// by the next write of the same file or the next game start, and nothing else is touched.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 
 #include <algorithm>
 
@@ -57,4 +59,31 @@ TEST_F(LeftoverFiles, WithoutTheLockNothingIsCleared)
     EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x00, 0x00}));
     EXPECT_TRUE(fs::exists(Data() / "vantel.hsc.4242.tmp"));
     EXPECT_TRUE(fs::exists(Data() / "vantel.cfg.4242.tmp"));
+}
+
+TEST_F(LeftoverFiles, AKilledCopysLockAndTemporariesAreGoneAfterTheNextStart)
+{
+    WriteBytes(Cfg(), {0x02, 0x00});
+    WriteBytes(Data() / stats::kLockFileName, {});
+    WriteBytes(Data() / "vantel.hsc.4242.tmp", Bytes(17, 0x55));
+    WriteBytes(Data() / "vantel.cfg.4243.tmp", Bytes(1, 0x00));
+    int32_t variant = 1;
+    stats::LoadActiveVariant(base, variant);
+    EXPECT_EQ(variant, 2);
+    EXPECT_TRUE(Leftovers().empty());
+    EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x02, 0x00}));
+}
+
+// The lock's holder may be writing right now: a start neither waits for it nor clears anything.
+TEST_F(LeftoverFiles, AStartLeavesTheFilesOfACopyThatIsWritingAlone)
+{
+    WriteBytes(Data() / "vantel.hsc.4242.tmp", Bytes(17, 0x55));
+    const fs::path lockFile = Data() / stats::kLockFileName;
+    const int held = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    int32_t variant = 1;
+    stats::LoadActiveVariant(base, variant);
+    EXPECT_TRUE(fs::exists(Data() / "vantel.hsc.4242.tmp"));
+    EXPECT_TRUE(fs::exists(lockFile));
+    ::close(held);
 }

@@ -306,17 +306,38 @@ TEST_F(AboutDlgTest, TheChangeArrivesBeforeTheModalRunReturns)
     EXPECT_EQ(owner.changes, 1);
 }
 
-TEST_F(AboutDlgTest, WithoutADataFolderTheChoiceShowsButIsNotStored)
+TEST_F(AboutDlgTest, AChoiceThatCouldNotBeStoredIsNotShownAsMade)
 {
-    CAboutDlg dlg({}, app.path(), &owner);
+    CAboutDlg dlg({}, app.path(), &owner);   // no data folder
     dlg.show();
-    for (int v = 0; v < 3; ++v) EXPECT_EQ(Band(dlg, v), "    0  00.0  00");
-    EXPECT_EQ(Buttons(dlg), ".A.I.I");
+    EXPECT_FALSE(dlg.SaveFailedNote().isVisible());
     Click(dlg, 1277);
-    EXPECT_EQ(Buttons(dlg), "A...II");
+    EXPECT_EQ(Buttons(dlg), ".A.I.I");
+    EXPECT_EQ(dlg.SelectedVariant(), 1);
+    EXPECT_TRUE(dlg.SaveFailedNote().isVisible());
+    EXPECT_FALSE(dlg.SaveFailedNote().text().isEmpty());
+    // Said inside the window, beneath everything it shows.
+    EXPECT_TRUE(dlg.rect().contains(dlg.SaveFailedNote().geometry()));
+    for (const aboutlayout::Entry& e : aboutlayout::AboutLayout()) {
+        if (e.id == 0) continue;
+        EXPECT_FALSE(dlg.SaveFailedNote().geometry().intersects(dlg.Control(e.id)->geometry())) << e.id;
+    }
     dlg.reject();
-    EXPECT_EQ(owner.changes, 1);
+    EXPECT_EQ(owner.changes, 0);
     EXPECT_TRUE(QDir(data.path()).isEmpty());
+
+    // A folder in the file's place refuses the file; once it is gone, the next choice is stored.
+    std::filesystem::create_directories(Cfg() / "occupied");
+    CAboutDlg blocked(Base(), app.path(), &owner);
+    blocked.show();
+    Click(blocked, 1292);
+    EXPECT_EQ(Buttons(blocked), ".A.I.I");
+    EXPECT_TRUE(blocked.SaveFailedNote().isVisible());
+    std::filesystem::remove_all(Cfg());
+    Click(blocked, 1292);
+    EXPECT_EQ(Buttons(blocked), "..AII.");
+    EXPECT_FALSE(blocked.SaveFailedNote().isVisible());
+    EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x02, 0x00}));
 }
 
 namespace {

@@ -62,7 +62,11 @@ TEST_F(StatsSafeWrite, WriteFailingMidwayKeepsTheOldFile)
         const FileSizeLimit limit(kStatisticsBytes / 2);
         EXPECT_FALSE(WriteFileAtomically(Hsc(), Bytes(kStatisticsBytes, 0x55)));
         RecordFinishedGame(base, 1, 20);
-        SaveActiveVariant(base, 2);   // two bytes fit: the limit must not block this one
+        EXPECT_TRUE(SaveActiveVariant(base, 2));   // two bytes fit: the limit must not block this one
+    }
+    {
+        const FileSizeLimit full(1);
+        EXPECT_FALSE(SaveActiveVariant(base, 0)) << "a variant the full disk refused is reported as stored";
     }
     EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
     EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x02, 0x00}));
@@ -93,7 +97,7 @@ TEST_F(StatsSafeWrite, GameIsRecordedWhenTheLockCannotBeHad)
     EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
 }
 
-TEST_F(StatsSafeWrite, LockExcludesOthersUntilReleased)
+TEST_F(StatsSafeWrite, LockExcludesOthersUntilReleasedAndLeavesNoFile)
 {
     fs::create_directories(Data());
     const fs::path lockFile = Data() / kLockFileName;
@@ -101,9 +105,19 @@ TEST_F(StatsSafeWrite, LockExcludesOthersUntilReleased)
         const FileLock lock(lockFile);
         EXPECT_TRUE(lock.IsHeld());
         EXPECT_TRUE(IsLockedElsewhere(lockFile));
+        EXPECT_FALSE(FileLock(lockFile, std::chrono::milliseconds(0)).IsHeld());
     }
-    EXPECT_FALSE(IsLockedElsewhere(lockFile));
+    EXPECT_FALSE(fs::exists(lockFile));
     EXPECT_FALSE(FileLock(Data() / "missing folder" / kLockFileName).IsHeld());
+}
+
+TEST_F(StatsSafeWrite, AReplacedFileKeepsItsMode)
+{
+    WriteBytes(Hsc(), kFirstGame37);
+    fs::permissions(Hsc(), fs::perms::owner_read | fs::perms::owner_write);
+    RecordFinishedGame(base, 1, 20);
+    EXPECT_NE(ReadBytes(Hsc()), kFirstGame37);
+    EXPECT_EQ(fs::status(Hsc()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(StatsSafeWrite, TwoRunningCopiesLoseNoGames)

@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include "BaseFolder.h"
 #include "StatsTestSupport.h"
 
 using namespace stats;
@@ -73,7 +74,7 @@ TEST_F(StatsFiles, ReadersCreateFoldersButNoFiles)
 
 TEST_F(StatsFiles, VariantIsStoredAsOneWord)
 {
-    SaveActiveVariant(base, 2);
+    EXPECT_TRUE(SaveActiveVariant(base, 2));
     EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x02, 0x00}));
     int32_t variant = 1;
     LoadActiveVariant(base, variant);
@@ -87,7 +88,7 @@ TEST_F(StatsFiles, VariantIsStoredAsOneWord)
 TEST_F(StatsFiles, OnlyAVariantIsSaved)
 {
     SaveActiveVariant(base, 1);
-    for (int v : {-1, 3, 258}) SaveActiveVariant(base, v);
+    for (int v : {-1, 3, 258}) EXPECT_FALSE(SaveActiveVariant(base, v)) << v;
     EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x01, 0x00}));
 }
 
@@ -167,7 +168,7 @@ TEST_F(StatsFiles, EmptyBaseTouchesNothing)
     const fs::path before = fs::current_path();
     fs::current_path(base);
     RecordFinishedGame({}, 1, 37);
-    SaveActiveVariant({}, 2);
+    const bool saved = SaveActiveVariant({}, 2);
     int32_t variant = 1;
     LoadActiveVariant({}, variant);
     const HighScoresSnapshot shown = ReadHighScores({});
@@ -176,6 +177,7 @@ TEST_F(StatsFiles, EmptyBaseTouchesNothing)
 
     EXPECT_FALSE(PrepareDataFolder({}, kStatisticsFileName).has_value());
     EXPECT_TRUE(untouched);
+    EXPECT_FALSE(saved);
     EXPECT_EQ(variant, 1);
     EXPECT_EQ(shown.activeVariant, 1);
     EXPECT_EQ(shown.records[1], (StatsRecord{0, 0, 0}));
@@ -186,7 +188,7 @@ TEST_F(StatsFiles, FolderThatCannotBeMadeLosesOnlyThisGame)
     const fs::path blocked = base / "not a folder";
     WriteBytes(blocked, {0x42});
     RecordFinishedGame(blocked, 1, 37);
-    SaveActiveVariant(blocked, 2);
+    EXPECT_FALSE(SaveActiveVariant(blocked, 2));
     int32_t variant = 0;
     LoadActiveVariant(blocked, variant);
     EXPECT_EQ(variant, 0);
@@ -215,6 +217,15 @@ TEST_F(StatsFiles, UnreadableStatisticsAreNeverOverwritten)
 
 TEST_F(StatsFiles, AnyPathWorks)
 {
+    // A home folder named in Latin-1 is no valid UTF-8: its bytes must reach the disk unchanged.
+    base /= "Jos\xe9";
+    WriteBytes(Hsc(), kFirstGame37);
+    EXPECT_EQ(ReadHighScores(base).records[1], (StatsRecord{1, 37, 37}));
+    RecordFinishedGame(base, 1, 20);
+    EXPECT_EQ(Recorded(Hsc())[1], (StatsRecord{2, 57, 20}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1)
+        << "a second folder was made beside the player's";
+
     base /= "Données de jeu ✓";
     for (int i = 0; i < 4; ++i) base /= std::string(120, static_cast<char>('a' + i));
     ASSERT_GT(base.string().size(), 500u);
@@ -224,4 +235,30 @@ TEST_F(StatsFiles, AnyPathWorks)
     int32_t variant = 1;
     LoadActiveVariant(base, variant);
     EXPECT_EQ(variant, 2);
+}
+
+TEST(StatsBaseFolder, ComesFromTheEnvironmentsBytesAndNeverFromARelativeFolder)
+{
+    struct Case {
+        const char* xdgDataHome;
+        const char* home;
+        const char* base;
+    };
+    const Case cases[] = {
+        {"/data/xdg", "/home/ann", "/data/xdg"},
+        {nullptr, "/home/ann", "/home/ann/.local/share"},
+        {"", "/home/ann", "/home/ann/.local/share"},
+        {"relative/xdg", "/home/ann", "/home/ann/.local/share"},
+        {"/data/xdg", nullptr, "/data/xdg"},
+        {nullptr, "/home/Jos\xe9", "/home/Jos\xe9/.local/share"},
+        {"/data/Jos\xe9", "/home/ann", "/data/Jos\xe9"},
+        {nullptr, nullptr, ""},
+        {nullptr, "", ""},
+        {"relative/xdg", "home/ann", ""},
+        {"", ".", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(BaseFolderFromEnvironment(c.xdgDataHome, c.home).native(), c.base)
+            << (c.xdgDataHome ? c.xdgDataHome : "(unset)") << ", " << (c.home ? c.home : "(unset)");
+    }
 }

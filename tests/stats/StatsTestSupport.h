@@ -1,13 +1,17 @@
 #pragma once
 // A fresh base folder per test, and byte-level access to the files the game leaves in it.
 
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <ostream>
 #include <string>
@@ -31,6 +35,32 @@ inline void WriteBytes(const std::filesystem::path& file, const Bytes& bytes)
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// The exit code of a child that could not give up root's rights.
+inline constexpr int kNoPlayer = 77;
+// An ordinary user every Linux system has: nobody.
+inline constexpr uid_t kPlayerId = 65534;
+
+// Runs `body` in a child process and gives its exit code, or -1 when the child did not end by
+// itself: a watchdog ends a child that blocks (on a FIFO, on a lock), so such a fault fails the
+// test instead of hanging the suite. With `asPlayer`, a suite run as root runs `body` as the
+// user nobody, since root ignores file permissions; kNoPlayer when that is impossible.
+inline int InChild(const std::function<int()>& body, bool asPlayer = false)
+{
+    std::fflush(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(30);
+        const bool dropped = !asPlayer || ::geteuid() != 0 ||
+                             (::setgroups(0, nullptr) == 0 &&
+                              ::setresgid(kPlayerId, kPlayerId, kPlayerId) == 0 &&
+                              ::setresuid(kPlayerId, kPlayerId, kPlayerId) == 0);
+        ::_exit(dropped ? body() : kNoPlayer);
+    }
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 class TempBase : public ::testing::Test {
 protected:
     void SetUp() override
@@ -42,22 +72,41 @@ protected:
     }
     void TearDown() override
     {
+        // A test may have made folders read-only; an ordinary user could not empty them.
         std::error_code ignored;
+        for (auto it = std::filesystem::recursive_directory_iterator(root, ignored);
+             it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
+            if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
+                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::add, ignored);
+            }
+        }
         std::filesystem::remove_all(root, ignored);
+    }
+
+    // Hands everything under the test's folder to the user that InChild(..., true) runs as, as
+    // a player's own files are theirs; a suite run by an ordinary user owns them already.
+    void GiveToPlayer() const
+    {
+        if (::geteuid() != 0) return;
+        ASSERT_EQ(::lchown(root.c_str(), kPlayerId, kPlayerId), 0);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+            ASSERT_EQ(::lchown(entry.path().c_str(), kPlayerId, kPlayerId), 0) << entry.path();
+        }
     }
 
     std::filesystem::path Data() const { return stats::DataFolder(base); }
     std::filesystem::path Hsc() const { return Data() / stats::kStatisticsFileName; }
     std::filesystem::path Cfg() const { return Data() / stats::kConfigurationFileName; }
 
-    // Everything in the data folder except the files the game means to keep.
+    // Everything in the data folder except the two files the game means to keep: a lock file or
+    // a temporary file is a leftover once no write is under way.
     std::vector<std::string> Leftovers() const
     {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(Data())) {
             const std::string name = entry.path().filename().string();
-            if (name != stats::kStatisticsFileName && name != stats::kConfigurationFileName &&
-                name != stats::kLockFileName) {
+            if (name != stats::kStatisticsFileName && name != stats::kConfigurationFileName) {
                 names.push_back(name);
             }
         }
