@@ -2,6 +2,8 @@
 // that shows the whole board, and a round is played there with the real pointer.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "GameWindowTest.h"
 #include "RoundPlay.h"
 
@@ -45,7 +47,11 @@ TEST_P(ScaledWindowTest, TheWholeBoardShowsAndARoundPlaysToNextRound)
 // The two most common laptop screens: the board shrinks to the screen's width.
 INSTANTIATE_TEST_SUITE_P(LaptopScreens, ScaledWindowTest,
                          ::testing::Values(ScreenCase{{1280, 720}, {1280, 659}},
-                                           ScreenCase{{1366, 768}, {1366, 703}}));
+                                           ScreenCase{{1366, 768}, {1366, 703}}),
+                         [](const ::testing::TestParamInfo<ScreenCase>& info) {
+                             const QSize s = info.param.screen;
+                             return std::to_string(s.width()) + "x" + std::to_string(s.height());
+                         });
 
 class RoomyScreenTest : public GameWindowTest {
 protected:
