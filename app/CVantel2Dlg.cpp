@@ -1,7 +1,6 @@
 #include "CVantel2Dlg.h"
 
 #include <QContextMenuEvent>
-#include <QScreen>
 #include <QWindow>
 #include <QDesktopServices>
 #include <QDir>
@@ -27,8 +26,6 @@ std::filesystem::path ToPath(const QString& folder)
     return std::filesystem::path(QFile::encodeName(folder).toStdString());
 }
 
-// Room for a title bar, assumed before the window manager tells the real frame.
-const QSize kFrameGuess(0, 40);
 
 }  // namespace
 
@@ -118,12 +115,7 @@ void CVantel2Dlg::resizeEvent(QResizeEvent* event)
 
 void CVantel2Dlg::FitToScreen()
 {
-    const QScreen* screen = this->screen();
-    if (screen == nullptr) return;
-    // Until the window is first shown the window manager has not said how large its frame is.
-    const QSize frame = frameGeometry().size() - size();
-    const QSize area = screen->availableGeometry().size() - (isVisible() ? frame : kFrameGuess);
-    const double scale = std::min(1.0, boardscale::ScaleToFit(area, NaturalSize()));
+    const double scale = boardscale::ScaleForScreen(*this, NaturalSize());
     resize(boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), scale).size());
     ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
 }
@@ -201,6 +193,7 @@ void CVantel2Dlg::OpenInstructions()
 void CVantel2Dlg::OpenHighScores()
 {
     CAboutDlg dlg(m_dataBase, m_appFolder, this);
+    dlg.FitToScreen();
     dlg.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "ScaledLayout.h"
 
 #include <QLabel>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -24,6 +25,16 @@ double ScaleToFit(QSize area, QSize natural)
     const double s = std::min(static_cast<double>(area.width()) / natural.width(),
                               static_cast<double>(area.height()) / natural.height());
     return std::isfinite(s) ? std::max(kMinScale, s) : kMinScale;
+}
+
+double ScaleForScreen(const QWidget& window, QSize natural)
+{
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) return 1.0;
+    // Until a window is first shown the window manager has not said how large its frame is: room
+    // for a title bar is assumed.
+    const QSize frame = window.isVisible() ? window.frameGeometry().size() - window.size() : QSize(0, 40);
+    return std::min(1.0, ScaleToFit(screen->availableGeometry().size() - frame, natural));
 }
 
 }  // namespace boardscale

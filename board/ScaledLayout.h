@@ -23,6 +23,10 @@ QRect Scaled(const QRect& r, double scale);
 // The largest scale at which `natural` fits into `area`, never below the floor.
 double ScaleToFit(QSize area, QSize natural);
 
+// The scale at which `window`, showing `natural` at scale 1, fits its screen's free area with its
+// frame: 1 where it fits as drawn, less where it does not, never below the floor.
+double ScaleForScreen(const QWidget& window, QSize natural);
+
 }  // namespace boardscale
 
 class ScaledLayout {

@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QShowEvent>
 
+#include <algorithm>
+
 #include <utility>
 
 #include "ArtPixmap.h"
@@ -56,9 +58,28 @@ void CAboutDlg::PlaceControls()
     for (const aboutlayout::Entry& e : aboutlayout::AboutLayout()) {
         QWidget* w = Widget(e);
         w->setParent(this);
-        w->move(layout::DuToPxX(e.x), layout::DuToPxY(e.y));
+        const QRect base(QPoint(layout::DuToPxX(e.x), layout::DuToPxY(e.y)), w->size());
+        const bool picture = e.kind != aboutlayout::Kind::Digit && e.kind != aboutlayout::Kind::Button;
+        if (picture)
+            m_layout.AddPicture(static_cast<QLabel*>(w), base, QString::fromLatin1(e.art));
+        else
+            m_layout.Add(w, base);
         if (e.id != 0) w->setObjectName(QStringLiteral("id%1").arg(e.id));
     }
+    m_layout.Apply(1.0, QPoint(0, 0));
+}
+
+// A screen too small for the window as drawn gets it smaller, every control scaled alike.
+void CAboutDlg::FitToScreen()
+{
+    const QSize natural = DuToPx(aboutlayout::kWidthDu, aboutlayout::kHeightDu);
+    const double scale = boardscale::ScaleForScreen(*this, natural);
+    setFixedSize(boardscale::Scaled(QRect(QPoint(0, 0), natural), scale).size());
+    m_layout.Apply(scale, QPoint(0, 0));
+    m_sprites.SetScale(scale);
+    QFont font = m_saveFailed.font();
+    font.setPixelSize(std::max(1, m_saveFailed.height() * 2 / 3));
+    m_saveFailed.setFont(font);
 }
 
 // Said inside the window, in its own colours, without a message box in the player's way.
@@ -68,6 +89,7 @@ void CAboutDlg::PlaceSaveFailedNote()
     m_saveFailed.setParent(this);
     m_saveFailed.setGeometry(layout::DuToPxX(note.x), layout::DuToPxY(note.y), layout::DuToPxX(note.w),
                              layout::DuToPxY(note.h));
+    m_layout.Add(&m_saveFailed, m_saveFailed.geometry());
     m_saveFailed.setText(QStringLiteral("THAT CHOICE COULD NOT BE SAVED"));
     m_saveFailed.setAlignment(Qt::AlignCenter);
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -94,7 +116,7 @@ QWidget* CAboutDlg::Widget(const aboutlayout::Entry& e)
     auto* picture = new QLabel(this);
     const QPixmap image = ArtPixmap(QString::fromLatin1(e.art), devicePixelRatioF());
     picture->setPixmap(image);
-    picture->setFixedSize(image.isNull() ? DuToPx(e.w, e.h) : image.deviceIndependentSize().toSize());
+    picture->resize(image.isNull() ? DuToPx(e.w, e.h) : image.deviceIndependentSize().toSize());
     return picture;
 }
 

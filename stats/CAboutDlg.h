@@ -15,6 +15,7 @@
 #include "CBitmapButton.h"
 #include "CNumbers.h"
 #include "CSpriteSheet.h"
+#include "ScaledLayout.h"
 #include "StatsFormat.h"
 
 class CAboutDlg : public QDialog {
@@ -27,6 +28,9 @@ public:
 
     // The control with the given id, or null.
     QWidget* Control(int id) const;
+
+    // Shrinks the window, before it is shown, where its screen is too small for it as drawn.
+    void FitToScreen();
 
     int32_t SelectedVariant() const { return m_nSelectedVariant; }
     // -1 until the window has opened.
@@ -62,6 +66,7 @@ private:
     CBitmapButton m_buttons[aboutlayout::kButtonCount];
     CNumbers m_digits[aboutlayout::kDigitCount];
     QLabel m_saveFailed;
+    ScaledLayout m_layout;
 
     std::filesystem::path m_dataBase;
     QString m_appFolder;

@@ -2,6 +2,7 @@
 // window and none overlapping another that did not already at scale 1.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -10,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "CAboutDlg.h"
 #include "CVantel2Dlg.h"
 
 namespace {
@@ -79,4 +81,18 @@ TEST_F(ScaleTest, AScreenBelowTheFloorGetsTheSmallestBoard)
     EXPECT_EQ(dlg.size(), QSize(943, 485));
     EXPECT_EQ(dlg.minimumSize(), QSize(943, 485));
     EXPECT_EQ(dlg.BoardScale(), 0.6);
+}
+
+TEST_F(ScaleTest, TheHighScoresWindowShrinksOnlyWhereItDoesNotFit)
+{
+    CAboutDlg about(std::filesystem::path(QFile::encodeName(data.path()).toStdString()), app.path(), &dlg);
+    EXPECT_EQ(about.size(), QSize(920, 595));   // as drawn
+    // The 800 by 600 test screen, less room for a title bar, takes it at 800 / 920 of its size.
+    about.FitToScreen();
+    EXPECT_EQ(about.size(), QSize(800, 517));
+    for (QWidget* w : about.findChildren<QWidget*>()) {
+        EXPECT_TRUE(about.rect().contains(w->geometry())) << w->objectName().toStdString();
+        EXPECT_FALSE(w->size().isEmpty());
+    }
+    EXPECT_EQ(about.Control(1261)->geometry(), boardscale::Scaled(QRect(509, 47, 180, 38), 800.0 / 920));
 }
