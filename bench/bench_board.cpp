@@ -14,6 +14,7 @@
 #include "BenchTable.h"
 #include "CVantel2Dlg.h"
 #include "DisplaySync.h"
+#include "ScaledLayout.h"
 #include "VantelEvents.h"
 
 namespace {
@@ -128,9 +129,20 @@ protected:
     }
 };
 
+// The window sized for the board at `percent` of its own size, shown and painted.
+void ShowAtScale(int percent)
+{
+    CVantel2Dlg& dlg = Game().dlg;
+    dlg.resize(boardscale::Scaled(QRect(QPoint(0, 0), CVantel2Dlg::NaturalSize()), percent / 100.0).size());
+    ShowAlone(dlg);
+    QCoreApplication::processEvents();
+    SyncWithDisplay();
+}
+
+// At 100 the board as drawn; at 80 and 160 every control copies from a sheet scaled for it.
 void RefreshBoard(benchmark::State& state)
 {
-    ShowAlone(Game().dlg);
+    ShowAtScale(static_cast<int>(state.range(0)));
     if (!Game().Game().m_nShapesRow || !Game().Game().m_nColorsRow) state.SkipWithError("no rows played");
     PaintCounter counter;
     qApp->installEventFilter(&counter);
@@ -142,6 +154,30 @@ void RefreshBoard(benchmark::State& state)
         Game().dlg.RefreshBoard();
         SyncWithDisplay();
     }
+    state.counters["scale"] = Game().dlg.BoardScale();
+    ShowAtScale(100);
+}
+
+// The player drags the window's corner: one step of the resize, from the new size to the whole
+// board placed, its sheet scaled anew, and painted on the display. Steps alternate between two
+// sizes, so each is a new scale.
+void ResizeStep(benchmark::State& state)
+{
+    CVantel2Dlg& dlg = Game().dlg;
+    ShowAtScale(100);
+    const QSize sizes[2] = {QSize(1500, 772), QSize(1540, 793)};
+    int next = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        dlg.resize(sizes[next]);
+        next = 1 - next;
+        QCoreApplication::processEvents();   // the resize's repaint of every control
+        SyncWithDisplay();
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+    }
+    state.counters["scale"] = dlg.BoardScale();
+    ShowAtScale(100);
 }
 
 // The chip that fills a row: from the drop to the row-full notification handled, the GUESS button
@@ -198,7 +234,8 @@ void OpenWindow(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BareWindowRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(RefreshBoard)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(RefreshBoard)->Arg(100)->Arg(80)->Arg(160)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ResizeStep)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(Drop)->Arg(board::kShapes)->Arg(board::kColors)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(OpenWindow)->Unit(benchmark::kMillisecond)->UseManualTime();
 

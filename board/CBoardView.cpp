@@ -1,8 +1,26 @@
 #include "CBoardView.h"
 
+namespace {
+
+// The row an entry belongs to: its side pieces, pegs, slots and GUESS share the row's box.
+int RowOf(const layout::Entry& e)
+{
+    using layout::Member;
+    switch (e.member) {
+    case Member::RowSides: return e.index / 3;
+    case Member::Pegs:
+    case Member::Guess: return e.index / board::kSlots;
+    case Member::GuessButtons: return e.index;
+    default: return -1;
+    }
+}
+
+}  // namespace
+
 CBoardView::CBoardView(int board, QWidget* parent) : CScaledView(parent)
 {
-    for (const layout::Entry& e : layout::BoardPlan(board)) Add(e, Control(e));
+    for (const layout::Entry& e : layout::BoardPlan(board)) Add(e, Control(e), RowOf(e));
+    CloseGroups();
 }
 
 QWidget* CBoardView::Control(const layout::Entry& e)

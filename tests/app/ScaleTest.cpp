@@ -21,7 +21,7 @@ std::vector<std::pair<QWidget*, QRect>> Places(CVantel2Dlg& dlg)
 {
     std::vector<std::pair<QWidget*, QRect>> out;
     for (QWidget* w : dlg.findChildren<QWidget*>()) {
-        if (qobject_cast<CScaledView*>(w) != nullptr) continue;   // the groups, not controls
+        if (!w->findChildren<QWidget*>().isEmpty()) continue;   // the views and their boxes, not controls
         out.emplace_back(w, QRect(w->mapTo(&dlg, QPoint(0, 0)), w->size()));
     }
     return out;
