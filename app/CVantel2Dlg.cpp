@@ -103,7 +103,11 @@ void CVantel2Dlg::ApplyScale(double scale)
     const QSize board = boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), scale).size();
     // Centred, the rest of the window black; a window held below the smallest scale shows the top left.
     const QPoint origin(std::max(0, (width() - board.width()) / 2), std::max(0, (height() - board.height()) / 2));
+    // Every control moves: the window is painted once, whole, rather than piece by piece as each
+    // control's old and new places are marked dirty.
+    setUpdatesEnabled(false);
     for (CScaledView* view : Views()) view->Place(scale, origin);
+    setUpdatesEnabled(true);
 }
 
 // The board takes the largest scale at which it fits the window: the scale follows the window's size alone.

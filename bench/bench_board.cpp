@@ -159,13 +159,16 @@ void RefreshBoard(benchmark::State& state)
 }
 
 // The player drags the window's corner: one step of the resize, from the new size to the whole
-// board placed, its sheet scaled anew, and painted on the display. Steps alternate between two
-// sizes, so each is a new scale.
+// board placed, its sheet scaled anew, and painted on the display. Steps alternate between the
+// board at the given percent of its size and 3 percent more, so each is a new scale: below 100 the
+// sheet is scaled from the plain one, above from the sharp one.
 void ResizeStep(benchmark::State& state)
 {
     CVantel2Dlg& dlg = Game().dlg;
     ShowAtScale(100);
-    const QSize sizes[2] = {QSize(1500, 772), QSize(1540, 793)};
+    const QRect natural(QPoint(0, 0), CVantel2Dlg::NaturalSize());
+    const double s = state.range(0) / 100.0;
+    const QSize sizes[2] = {boardscale::Scaled(natural, s).size(), boardscale::Scaled(natural, s + 0.03).size()};
     int next = 0;
     for (auto _ : state) {
         QElapsedTimer clock;
@@ -235,7 +238,7 @@ void OpenWindow(benchmark::State& state)
 
 BENCHMARK(BareWindowRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(RefreshBoard)->Arg(100)->Arg(80)->Arg(160)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(ResizeStep)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(ResizeStep)->Arg(90)->Arg(130)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(Drop)->Arg(board::kShapes)->Arg(board::kColors)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(OpenWindow)->Unit(benchmark::kMillisecond)->UseManualTime();
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <utility>
 
 #include "RegularFile.h"
 
@@ -80,11 +81,20 @@ const QPixmap& CSpriteSheet::Source(qreal devicePixelRatio, qreal* pixelsPerCell
 const QPixmap& CSpriteSheet::ScaledFor(qreal factor) const
 {
     if (factor == m_scaledFactor && !m_scaled.isNull()) return m_scaled;
-    // Smaller from the plain sheet, larger from the sharp one, so no cell is ever blown up from
-    // fewer pixels than were drawn for it.
-    const QPixmap& from = factor > 1.0 ? m_sheet2x : m_sheet;
     const QSize size(qMax(1, qRound(m_sheet.width() * factor)), qMax(1, qRound(m_sheet.height() * factor)));
-    m_scaled = from.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (factor < 1.0) {
+        // Smaller than drawn: from the plain sheet, each pixel the average of those it covers.
+        m_scaled = m_sheet.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else {
+        // Larger: from the sharp sheet, never shrunk by half or more, so blending each pixel's
+        // nearest neighbours loses nothing, at half the cost of averaging.
+        QImage scaled(size, QImage::Format_RGB32);
+        QPainter painter(&scaled);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(QRect(QPoint(0, 0), size), m_sheet2x);
+        painter.end();
+        m_scaled = QPixmap::fromImage(std::move(scaled));
+    }
     m_scaled.setDevicePixelRatio(1.0);
     m_scaledFactor = factor;
     return m_scaled;
