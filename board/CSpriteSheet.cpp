@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QWidget>
 
@@ -12,14 +13,13 @@
 
 namespace {
 
-// Far above any sheet drawn for the game (the sharp one is some 15 MB as a bitmap).
-constexpr qint64 kMaxSheetBytes = 256LL << 20;
-
+// Decoded as it is read, so the file's bytes are never held whole beside the picture.
 QPixmap ReadSheet(const QString& folder, const char* name)
 {
-    QPixmap sheet;
-    sheet.loadFromData(ReadRegularFile(QDir(folder).filePath(QString::fromLatin1(name)), kMaxSheetBytes));
-    return sheet;
+    QFile file;
+    if (!OpenRegularFile(QDir(folder).filePath(QString::fromLatin1(name)), file)) return {};
+    QImageReader reader(&file);
+    return QPixmap::fromImage(reader.read());
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #pragma once
-// Reads a picture file the player may have replaced with anything: only a regular file is read,
+// Opens a picture file the player may have replaced with anything: only a regular file is opened,
 // and the check never blocks (a FIFO or a device in its place reads as missing).
 
-#include <QByteArray>
+#include <QFile>
 #include <QString>
 
-// The whole of the regular file at `path`; empty when it is anything else, unreadable, or larger
-// than `maxBytes`.
-QByteArray ReadRegularFile(const QString& path, qint64 maxBytes);
+// Opens the regular file at `path` for reading into `file`; false, leaving `file` closed, when it is
+// anything else or cannot be opened.
+bool OpenRegularFile(const QString& path, QFile& file);
