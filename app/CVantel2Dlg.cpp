@@ -1,6 +1,7 @@
 #include "CVantel2Dlg.h"
 
 #include <QContextMenuEvent>
+#include <QScreen>
 #include <QWindow>
 #include <QDesktopServices>
 #include <QDir>
@@ -119,9 +120,21 @@ void CVantel2Dlg::resizeEvent(QResizeEvent* event)
 
 void CVantel2Dlg::FitToScreen()
 {
+    // The frame is only guessed until the window is shown: it is checked again once it is known.
+    m_bCheckFrame = !isVisible();
     const double scale = boardscale::ScaleForScreen(*this, NaturalSize());
     resize(boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), scale).size());
     ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
+}
+
+// The window manager has framed and placed the window: if the real frame is larger than guessed and
+// the window now reaches off the screen, it is fitted again.
+void CVantel2Dlg::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    if (!m_bCheckFrame || !isVisible() || frameGeometry().size() == size() || screen() == nullptr) return;
+    m_bCheckFrame = false;
+    if (!screen()->availableGeometry().contains(frameGeometry())) FitToScreen();
 }
 
 void CVantel2Dlg::showEvent(QShowEvent* event)

@@ -55,6 +55,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -80,4 +81,5 @@ private:
     double m_scale = 0.0;     // none yet
     QSize m_placedSize;       // the window's size when the board was last placed
     bool m_bWatchingScreen = false;
+    bool m_bCheckFrame = false;   // fitted before the window manager told its frame
 };
