@@ -8,7 +8,7 @@ QIcon AppIcon()
     const QIcon shared = QGuiApplication::windowIcon();
     if (!shared.isNull()) return shared;
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {VANTEL_ICON_SIZES})
         icon.addFile(QStringLiteral(":/art/icon_%1.png").arg(size));
     return icon;
 }

@@ -48,7 +48,6 @@ public:
     void RefreshBoard() override { m_refresh.RefreshBoard(); }
     void UpdateGuessButtons() override { m_refresh.UpdateGuessButtons(); }
     void RefreshScores() { m_refresh.RefreshScores(); }
-    void RefreshFrames() { m_refresh.RefreshFrames(); }
 
 protected:
     bool event(QEvent* event) override;

@@ -1,5 +1,7 @@
 #include "ResourceImages.h"
 
+#include "Variant.h"
+
 #include "ButtonPainter.h"
 #include "DigitPainter.h"
 #include "IconPainter.h"
@@ -29,8 +31,6 @@ Drawing Label(const QString& text, const QColor& colour)
 
 void AddPieces(Images& images)
 {
-    images.push_back({"frame_vert", {5, 64}, false, Solid(palette::kFrameBlue)});
-    images.push_back({"frame_horiz", {477, 5}, false, Solid(palette::kFrameBlue)});
     images.push_back({"sep_vert", {5, 577}, false, Solid(palette::kSeparatorOrange)});
     images.push_back({"sep_horiz", {586, 5}, false, Solid(palette::kSeparatorOrange)});
     images.push_back({"decimal_point", {20, 29}, false, DrawDecimalPoint});
@@ -47,9 +47,9 @@ void AddLabels(Images& images)
         {"label_games_played", 191, 21, "GAMES PLAYED", palette::kLabelGreen},
         {"label_average_score", 212, 21, "AVERAGE SCORE", palette::kLabelGreen},
         {"label_best_score", 158, 21, "BEST SCORE", palette::kLabelGreen},
-        {"title_variant0", 251, 21, "SIX COLORS, NO CIRCLES", palette::kLabelRed},
-        {"title_variant1", 287, 21, "SIX COLORS, ALL SIX SHAPES", palette::kLabelRed},
-        {"title_variant2", 302, 21, "SMALLER CODES, FIVE BY FIVE", palette::kLabelRed},
+        {"title_variant0", 251, 21, variant::RulesFor(0).name, palette::kLabelRed},
+        {"title_variant1", 287, 21, variant::RulesFor(1).name, palette::kLabelRed},
+        {"title_variant2", 302, 21, variant::RulesFor(2).name, palette::kLabelRed},
     };
     for (const auto& label : labels)
         images.push_back({label.name, {label.width, label.height}, false,
@@ -78,7 +78,7 @@ void AddButtons(Images& images)
 
 void AddIconAndCursors(Images& images)
 {
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {VANTEL_ICON_SIZES})
         images.push_back({QStringLiteral("icon_%1").arg(size), {size, size}, true, DrawIcon});
     for (int id = kFirstCursor; id <= kLastCursor; ++id)
         images.push_back({QStringLiteral("cursor_%1").arg(id), {32, 32}, true,

@@ -1,5 +1,5 @@
 #pragma once
-// The window's images: frame and separator pieces, labels, titles, buttons, the decimal point, the
+// The window's images: separator pieces, labels, titles, buttons, the decimal point, the
 // High Scores picture, the application icon and the drag cursors, each written as name.png and,
 // at twice the size, name@2x.png.
 

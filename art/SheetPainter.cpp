@@ -8,7 +8,10 @@
 #include "SpriteGeometry.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
+
+#include <utility>
 
 namespace art {
 namespace {
@@ -28,22 +31,24 @@ void InCell(QPainter& painter, Cell cell, Size size, const std::function<void(co
 
 void DrawGuessChips(QPainter& painter)
 {
-    InCell(painter, sprites::GuessChipCell(0), sprites::kChipSize,
+    using namespace chipvalue;
+    InCell(painter, sprites::GuessChipCell(kEmpty), sprites::kChipSize,
            [&](const QRectF& r) { DrawHole(painter, r); });
-    for (int shape = 1; shape <= 6; ++shape)
-        InCell(painter, sprites::GuessChipCell(shape), sprites::kChipSize,
+    for (int shape = 1; shape <= chips::kShapes; ++shape)
+        InCell(painter, sprites::GuessChipCell(kFirstShape - 1 + shape), sprites::kChipSize,
                [&](const QRectF& r) { DrawSlottedChip(painter, r, ShapeChip(shape)); });
-    for (int colour = 1; colour <= 6; ++colour)
-        InCell(painter, sprites::GuessChipCell(6 + colour), sprites::kChipSize,
+    for (int colour = 1; colour <= chips::kColors; ++colour)
+        InCell(painter, sprites::GuessChipCell(kFirstColor - 1 + colour), sprites::kChipSize,
                [&](const QRectF& r) { DrawSlottedChip(painter, r, ColourChip(colour)); });
     // Not in play: the sixth tray chip, the circle or the red, crossed out and faded.
-    const ChipLook retired[2] = {ShapeChip(6), ColourChip(6)};
-    for (int i = 0; i < 2; ++i)
-        InCell(painter, sprites::GuessChipCell(14 + i), sprites::kChipSize, [&](const QRectF& r) {
-            DrawSlottedChip(painter, r, retired[i], true);
+    const std::pair<int, ChipLook> retired[2] = {{kShapeNotInPlay, ShapeChip(chips::kCircle)},
+                                                 {kColorNotInPlay, ColourChip(chips::kRed)}};
+    for (const auto& chip : retired)
+        InCell(painter, sprites::GuessChipCell(chip.first), sprites::kChipSize, [&](const QRectF& r) {
+            DrawSlottedChip(painter, r, chip.second, true);
             DrawCrossOut(painter, r);
         });
-    InCell(painter, sprites::GuessChipCell(16), sprites::kChipSize,
+    InCell(painter, sprites::GuessChipCell(kSlotOutOfPlay), sprites::kChipSize,
            [&](const QRectF& r) { DrawClosedSlot(painter, r); });
 }
 
@@ -97,17 +102,19 @@ void DrawSheet(QPainter& painter, const QRectF& sheet)
     DrawFrames(painter);
 }
 
-bool WriteSheets(const QString& folder)
+bool WriteSheets(const QString& gameFolder)
 {
-    if (!QDir().mkpath(folder))
+    const QDir game(gameFolder);
+    const QString plain = game.filePath(QString::fromLatin1(sprites::kSheetFile));
+    const QString twin = game.filePath(QString::fromLatin1(sprites::kSheetFile2x));
+    if (!QDir().mkpath(QFileInfo(plain).path()) || !QDir().mkpath(QFileInfo(twin).path()))
         return false;
     const QSize size(sprites::kSheetWidth, sprites::kSheetHeight);
     // The sharp twin is four times the pixels: as a PNG, at the strongest compression, it reads back
     // exactly and takes a fraction of the room.
     const QImage sheet = Render(size, 1, false, DrawSheet);
     const QImage sharp = Render(size, 2, false, DrawSheet);
-    return sheet.save(QDir(folder).filePath(QStringLiteral("vantel6.bmp")), "BMP")
-           && sharp.save(QDir(folder).filePath(QStringLiteral("vantel6@2x.png")), "PNG", 0);
+    return sheet.save(plain, "BMP") && sharp.save(twin, "PNG", 0);
 }
 
 }  // namespace art

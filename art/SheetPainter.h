@@ -11,7 +11,7 @@ namespace art {
 
 void DrawSheet(QPainter& painter, const QRectF& sheet);
 
-// Writes vantel6.bmp (24-bit) and its double-resolution twin vantel6@2x.png into `folder`.
-bool WriteSheets(const QString& folder);
+// Writes the sheet (a 24-bit bitmap) and its double-resolution twin (PNG) into the game's folder.
+bool WriteSheets(const QString& gameFolder);
 
 }  // namespace art

@@ -15,12 +15,12 @@ int main(int argc, char* argv[])
     const QStringList args = app.arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: vantel_art GAME_FOLDER RESOURCE_FOLDER\n"
-                             "  writes GAME_FOLDER/images/vantel6.bmp (and vantel6@2x.png) and the window's images\n");
+                             "  writes the sprite sheets into GAME_FOLDER and the window's images\n");
         return 2;
     }
     if (!art::LoadGameFont(QStringLiteral(VANTEL_ART_FONT)))
         std::fprintf(stderr, "vantel_art: cannot load %s; using the system's bold face\n", VANTEL_ART_FONT);
-    if (!art::WriteSheets(QDir(args.at(1)).filePath(QStringLiteral("images")))) {
+    if (!art::WriteSheets(args.at(1))) {
         std::fprintf(stderr, "vantel_art: cannot write the sprite sheets under %s\n", qPrintable(args.at(1)));
         return 1;
     }

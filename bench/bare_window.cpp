@@ -3,12 +3,13 @@
 #include <QDir>
 
 #include "BareBoard.h"
+#include "SpriteGeometry.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QDir folder(QCoreApplication::applicationDirPath());
-    const QPixmap sheet(folder.filePath(QStringLiteral("images/vantel6.bmp")));
+    const QPixmap sheet(folder.filePath(QString::fromLatin1(sprites::kSheetFile)));
     BareBoard board(sheet, GameWindowPlaces());
     board.show();
     return QApplication::exec();

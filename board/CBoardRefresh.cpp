@@ -172,9 +172,10 @@ int CBoardRefresh::PegShown(const Board& b, int r, int k) const
 int CBoardRefresh::TrayShown(const Board& b, int k) const
 {
     if (k < board::kTraySlots - 1) return b.firstChip + k;
+    const variant::Rules& rules = variant::RulesFor(m_s.m_nVariant);
     if (b.firstChip == chipvalue::kFirstShape)
-        return m_s.m_nVariant == variant::kAllShapes ? chipvalue::kLastShape : chipvalue::kShapeNotInPlay;
-    return m_s.m_nVariant >= variant::kFiveByFive ? chipvalue::kColorNotInPlay : chipvalue::kLastColor;
+        return rules.circlesInPlay ? chipvalue::kLastShape : chipvalue::kShapeNotInPlay;
+    return rules.redInPlay ? chipvalue::kLastColor : chipvalue::kColorNotInPlay;
 }
 
 // The code rows are crossed: each shows the other board's attribute once that board closed.
@@ -199,5 +200,5 @@ int CBoardRefresh::RowStyle(const Board& b, int r) { return r == b.row && b.clos
 
 bool CBoardRefresh::SlotInPlay(int k) const
 {
-    return !(k == board::kSlots - 1 && m_s.m_nVariant == variant::kFiveByFive);
+    return k < variant::RulesFor(m_s.m_nVariant).codeLength;
 }

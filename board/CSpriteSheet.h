@@ -14,8 +14,8 @@ class QWidget;
 
 class CSpriteSheet {
 public:
-    static constexpr const char* kFileName = "images/vantel6.bmp";
-    static constexpr const char* kFileName2x = "images/vantel6@2x.png";
+    static constexpr const char* kFileName = sprites::kSheetFile;
+    static constexpr const char* kFileName2x = sprites::kSheetFile2x;
 
     // Loads the sheet from `folder`; a missing or unreadable file leaves the sheet empty.
     bool Load(const QString& folder);

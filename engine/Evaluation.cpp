@@ -1,6 +1,6 @@
 #include "Evaluation.h"
 
-Feedback Evaluate(const int* guess, const int* code, int n)
+Feedback Evaluate(const int32_t* guess, const int32_t* code, int n)
 {
     Feedback f;
     bool guessUsed[4] = {};

@@ -15,7 +15,9 @@ constexpr int kMaxRounds = 8;
 
 struct Rules {
     int roundsPerGame;
-    int codeLength;
+    int codeLength;           // the slots of a row in play, from the left
+    bool circlesInPlay;       // the SHAPES tray's sixth chip
+    bool redInPlay;           // the COLORS tray's sixth chip
     int outOfPlay;            // chips at the front of the chip order that never join a code
     int excludedCount;        // of those, the ones placed before the draw
     std::array<int, 11> excluded;

@@ -15,7 +15,7 @@ struct Expected {
 };
 
 const Expected kImages[] = {
-    {"frame_vert", 5, 64}, {"frame_horiz", 477, 5}, {"sep_vert", 5, 577}, {"sep_horiz", 586, 5},
+    {"sep_vert", 5, 577}, {"sep_horiz", 586, 5},
     {"label_shapes", 123, 25}, {"label_colors", 128, 25},
     {"label_score_by_round", 226, 21}, {"label_total", 80, 21},
     {"label_games_played", 191, 21}, {"label_average_score", 212, 21}, {"label_best_score", 158, 21},
@@ -154,10 +154,8 @@ bool IsUniform(const QImage& image, QRgb colour)
     return true;
 }
 
-TEST(ResourceImages, FramePiecesAreSolidBlueAndSeparatorsSolidOrange)
+TEST(ResourceImages, SeparatorsAreSolidOrange)
 {
-    for (const char* name : {"frame_vert", "frame_horiz", "frame_vert@2x"})
-        EXPECT_TRUE(IsUniform(Resource(name), qRgb(0, 106, 255))) << name;
     for (const char* name : {"sep_vert", "sep_horiz", "sep_horiz@2x"})
         EXPECT_TRUE(IsUniform(Resource(name), qRgb(255, 106, 0))) << name;
 }

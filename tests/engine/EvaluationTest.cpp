@@ -8,14 +8,14 @@
 
 namespace {
 
-Feedback Eval(std::vector<int> guess, std::vector<int> code)
+Feedback Eval(std::vector<int32_t> guess, std::vector<int32_t> code)
 {
     return Evaluate(guess.data(), code.data(), static_cast<int>(code.size()));
 }
 
 // The counting formulation: exact matches, then for each value the smaller of its
 // occurrences among the unmatched guess slots and the unmatched code slots.
-Feedback Count(const std::vector<int>& guess, const std::vector<int>& code)
+Feedback Count(const std::vector<int32_t>& guess, const std::vector<int32_t>& code)
 {
     Feedback f;
     int inGuess[7] = {}, inCode[7] = {};
@@ -65,7 +65,7 @@ TEST(Evaluation, AgreesWithTheCountingRule)
         for (int i = 0; i < 20000; ++i) {
             // Few distinct values so that repeats are common.
             std::uniform_int_distribution<int> narrow(1, 1 + i % 6);
-            std::vector<int> guess(n), code(n);
+            std::vector<int32_t> guess(n), code(n);
             for (int k = 0; k < n; ++k) {
                 guess[k] = narrow(gen);
                 code[k] = i % 2 ? narrow(gen) : value(gen);

@@ -355,7 +355,7 @@ void DrawSheet(const QString& folder)
     p.fillRect(820, 690, 20, 29, kBlankColour);
     p.end();
     QDir(folder).mkpath("images");
-    ASSERT_TRUE(sheet.save(QDir(folder).filePath("images/vantel6.bmp"), "BMP"));
+    ASSERT_TRUE(sheet.save(QDir(folder).filePath(CSpriteSheet::kFileName), "BMP"));
 }
 
 }  // namespace
