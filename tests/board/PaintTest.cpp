@@ -102,3 +102,18 @@ TEST_F(PaintTest, CellsPastTheSheetStayBlack)
     EXPECT_EQ(shot.pixel(10, 50), qRgb(0, 0, 0));
     EXPECT_EQ(shot.copy(0, 51, 96, 45), Cell({c.x, 0}, 96, 45));
 }
+
+TEST_F(PaintTest, TheFocusRingIsTheMarkerTubeAroundAnUntouchedChip)
+{
+    CGuessChip chip;
+    chip.m_pSprites = &sheet;
+    chip.m_nValue = 9;
+    const QImage plain = Shot(chip);
+    chip.SetFocusMark(true);
+    const QImage marked = Shot(chip);
+    // Across the left edge, the five colours of the current row's side piece, outside in.
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(marked.pixel(i, 32), Cell({723 + i, 32}, 1, 1).pixel(0, 0)) << i;
+    EXPECT_EQ(marked.copy(10, 10, 44, 44), plain.copy(10, 10, 44, 44));
+    chip.SetFocusMark(false);
+    EXPECT_EQ(Shot(chip), plain);
+}
