@@ -188,6 +188,11 @@ void CVantel2Dlg::keyPressEvent(QKeyEvent* event)
 
 bool CVantel2Dlg::OnPlayKey(const QKeyEvent& event)
 {
+    const bool shortcut = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (event.key() == Qt::Key_L && !shortcut) {
+        ToggleChipLabels();
+        return true;
+    }
     return m_keys.OnKey(event.key(), event.modifiers());
 }
 
@@ -196,6 +201,15 @@ bool CVantel2Dlg::OnPlayKey(const QKeyEvent& event)
 void CVantel2Dlg::KeepKeysFromButtons()
 {
     for (CBitmapButton* button : findChildren<CBitmapButton*>()) button->setFocusPolicy(Qt::NoFocus);
+}
+
+// The labels are not kept: the game starts without them.
+void CVantel2Dlg::ToggleChipLabels()
+{
+    m_sprites.SetLabels(!m_sprites.Labels());
+    // The chips paint opaque, so each is repainted itself; a view's repaint would pass them by.
+    for (CGuessChip* chip : findChildren<CGuessChip*>()) chip->repaint();
+    for (CCenterChip* chip : findChildren<CCenterChip*>()) chip->repaint();
 }
 
 void CVantel2Dlg::OnSysCommand(int id)

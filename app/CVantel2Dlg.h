@@ -74,9 +74,10 @@ private:
     std::array<CScaledView*, 3> Views();
     void OpenInstructions();
     void OpenHighScores();
-    // Keys of the game itself.
+    // Keys of the game itself: playing from the keyboard, and the chips' labels.
     bool OnPlayKey(const QKeyEvent& event);
     void KeepKeysFromButtons();
+    void ToggleChipLabels();
 
     QIcon m_hIcon;
     BoardControls m_controls;

@@ -2,6 +2,8 @@
 // or a click does, or not at all.
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
+
 #include "DialogPlayer.h"
 
 namespace {
@@ -155,4 +157,24 @@ TEST(KeyboardPlay, TheWindowsButtonsNeverTakeTheKeys)
     EXPECT_EQ(p.dlg.Keyboard().Focus().Board(), C);
     EXPECT_FALSE(p.Key(Qt::Key_1, Qt::ControlModifier));   // shortcuts stay free
     EXPECT_EQ(p.Drops(), 0);
+}
+
+TEST(KeyboardPlay, LabelsComeAndGoWithLAndAreNeverKept)
+{
+    DialogPlayer p;
+    const auto files = [&] {
+        QStringList all;
+        for (QDirIterator it(p.data.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) all << it.next();
+        return all;
+    };
+    const QStringList before = files();
+    EXPECT_FALSE(p.dlg.Sprites().Labels());
+    p.Key(Qt::Key_L);
+    EXPECT_TRUE(p.dlg.Sprites().Labels());
+    p.Key(Qt::Key_L, Qt::ShiftModifier);
+    EXPECT_FALSE(p.dlg.Sprites().Labels());
+    p.Key(Qt::Key_L);
+    EXPECT_EQ(files(), before);
+    CVantel2Dlg again(p.data.path(), p.app.path());
+    EXPECT_FALSE(again.Sprites().Labels());
 }
