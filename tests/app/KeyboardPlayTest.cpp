@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
+#include <QKeySequence>
+#include <QRegularExpression>
+
+#include <map>
+#include <set>
 
 #include "DialogPlayer.h"
 
@@ -157,6 +162,61 @@ TEST(KeyboardPlay, TheWindowsButtonsNeverTakeTheKeys)
     EXPECT_EQ(p.dlg.Keyboard().Focus().Board(), C);
     EXPECT_FALSE(p.Key(Qt::Key_1, Qt::ControlModifier));   // shortcuts stay free
     EXPECT_EQ(p.Drops(), 0);
+}
+
+namespace {
+
+// The keys as the help's key table names them, and what a keyboard sends for each.
+const std::map<QString, std::vector<QKeyCombination>>& HelpKeys()
+{
+    static const std::map<QString, std::vector<QKeyCombination>> keys = {
+        {"Left", {Qt::Key_Left}}, {"Right", {Qt::Key_Right}}, {"Up", {Qt::Key_Up}}, {"Down", {Qt::Key_Down}},
+        {"Tab", {Qt::Key_Tab}}, {"Shift+Tab", {Qt::ShiftModifier | Qt::Key_Backtab}},
+        {"1", {Qt::Key_1}}, {"2", {Qt::Key_2}}, {"3", {Qt::Key_3}}, {"4", {Qt::Key_4}}, {"5", {Qt::Key_5}},
+        {"6", {Qt::Key_6}}, {"Enter", {Qt::Key_Return, Qt::KeypadModifier | Qt::Key_Enter}},
+        {"Space", {Qt::Key_Space}}, {"N", {Qt::Key_N}}, {"L", {Qt::Key_L}}, {"F1", {Qt::Key_F1}},
+        {"Esc", {Qt::Key_Escape}},
+    };
+    return keys;
+}
+
+// Every key the help page's key table shows.
+std::set<QString> KeysInTheHelp()
+{
+    QFile file(QStringLiteral(VANTEL_HELP_FILE));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << VANTEL_HELP_FILE;
+    const QString html = QString::fromUtf8(file.readAll());
+    const qsizetype from = html.indexOf("<th>key</th>");
+    EXPECT_GE(from, 0) << "the help has no key table";
+    const QString table = html.mid(from, html.indexOf("</table>", from) - from);
+    std::set<QString> names;
+    const QRegularExpression kbd(QStringLiteral("<kbd>([^<]+)</kbd>"));
+    for (QRegularExpressionMatchIterator m = kbd.globalMatch(table); m.hasNext();) names.insert(m.next().captured(1));
+    return names;
+}
+
+}  // namespace
+
+TEST(KeyboardPlay, TheHelpListsEveryKeyTheWindowAnswersAndNoOther)
+{
+    std::set<QString> named;
+    std::set<int> known;
+    DialogPlayer p;
+    for (const auto& [name, combinations] : HelpKeys()) {
+        named.insert(name);
+        for (QKeyCombination c : combinations) {
+            known.insert(c.key());
+            EXPECT_TRUE(p.Key(c.key(), c.keyboardModifiers())) << name.toStdString() << " does nothing";
+        }
+    }
+    EXPECT_EQ(KeysInTheHelp(), named);
+    std::vector<int> sweep;
+    for (int key = Qt::Key_Space; key <= Qt::Key_AsciiTilde; ++key) sweep.push_back(key);
+    for (int key = Qt::Key_Escape; key <= Qt::Key_F35; ++key) sweep.push_back(key);
+    for (int key : sweep) {
+        if (known.count(key) > 0) continue;
+        EXPECT_FALSE(p.Key(key)) << QKeySequence(key).toString().toStdString() << " is missing from the help";
+    }
 }
 
 TEST(KeyboardPlay, LabelsComeAndGoWithLAndAreNeverKept)
