@@ -10,19 +10,17 @@ bool CKeyboardPlay::OnKey(int key, Qt::KeyboardModifiers modifiers)
     // Keys held with Ctrl, Alt or Meta are shortcuts, never moves of the game.
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     if (key >= Qt::Key_1 && key <= Qt::Key_6) {
-        m_focus.Show();
         PutChip(key - Qt::Key_0);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        m_focus.Show();
         if (!PressPhaseButton()) Confirm();
     } else if (key == Qt::Key_Space) {
-        m_focus.Show();
         Confirm();
     } else if (key == Qt::Key_N) {
         PressPhaseButton();
-    } else {
-        return Move(key);
+    } else if (!Move(key)) {
+        return false;
     }
+    m_focus.Show();   // from the first key on, wherever the key has left it
     return true;
 }
 
@@ -37,7 +35,6 @@ bool CKeyboardPlay::Move(int key)
     case Qt::Key_Backtab: m_focus.SwitchBoard(); break;
     default: return false;
     }
-    m_focus.Show();
     return true;
 }
 

@@ -16,7 +16,6 @@ public:
     // The focused row: the board's current row, less the rows looked back.
     int Row() const { return CurrentRow(m_nBoard) - m_place[m_nBoard].back; }
     bool OnEarlierRow() const { return m_place[m_nBoard].back > 0; }
-    bool IsShown() const { return m_bShown; }
 
     CBoardView& View() { return m_c.boards[m_nBoard]; }
     CGuessChip& Slot() { return SlotAt(Row()); }
