@@ -42,6 +42,7 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
       m_hIcon(AppIcon()),
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
+      m_keys(m_controls, m_game),
       m_dataBase(std::move(dataFolder)),
       m_appFolder(appFolder)
 {
@@ -57,6 +58,7 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
     ApplyScale(1.0);   // the views are built at scale 1; this puts them in the window
     setWindowIcon(m_hIcon);
     ConnectButtons();
+    KeepKeysFromButtons();
     m_sprites.Load(m_appFolder);
     m_controls.BindSprites(&m_sprites);
     // The first game is set up and drawn before the window is first shown.
@@ -185,11 +187,38 @@ QMenu* CVantel2Dlg::CreateSystemMenu()
 
 void CVantel2Dlg::keyPressEvent(QKeyEvent* event)
 {
+    if (OnPlayKey(*event)) return;
     if (event->key() == Qt::Key_F1) {
         OnSysCommand(IDM_INSTRUCTIONS);
         return;
     }
     QDialog::keyPressEvent(event);   // Esc closes the window
+}
+
+bool CVantel2Dlg::OnPlayKey(const QKeyEvent& event)
+{
+    const bool shortcut = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (event.key() == Qt::Key_L && !shortcut) {
+        ToggleChipLabels();
+        return true;
+    }
+    return m_keys.OnKey(event.key(), event.modifiers());
+}
+
+// Buttons would take the keys for themselves (Space presses a focused button); here the keyboard
+// plays the boards, and a button is pressed by its key only while it is shown.
+void CVantel2Dlg::KeepKeysFromButtons()
+{
+    for (CBitmapButton* button : findChildren<CBitmapButton*>()) button->setFocusPolicy(Qt::NoFocus);
+}
+
+// The labels are not kept: the game starts without them.
+void CVantel2Dlg::ToggleChipLabels()
+{
+    m_sprites.SetLabels(!m_sprites.Labels());
+    // The chips paint opaque, so each is repainted itself; a view's repaint would pass them by.
+    for (CGuessChip* chip : findChildren<CGuessChip*>()) chip->repaint();
+    for (CCenterChip* chip : findChildren<CCenterChip*>()) chip->repaint();
 }
 
 void CVantel2Dlg::OnSysCommand(int id)

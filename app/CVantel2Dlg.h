@@ -12,6 +12,7 @@
 #include "BoardControls.h"
 #include "CBoardRefresh.h"
 #include "CGameEngine.h"
+#include "CKeyboardPlay.h"
 #include "CSpriteSheet.h"
 #include "RandomSource.h"
 
@@ -30,6 +31,7 @@ public:
     CGameEngine& Game() { return m_game; }
     BoardControls& Controls() { return m_controls; }
     const CSpriteSheet& Sprites() const { return m_sprites; }
+    const CKeyboardPlay& Keyboard() const { return m_keys; }
     // The control with the given id, or null.
     QWidget* Control(int id) const;
 
@@ -45,7 +47,11 @@ public:
     QMenu* CreateSystemMenu();
 
     // What the game asks of the window.
-    void RefreshBoard() override { m_refresh.RefreshBoard(); }
+    void RefreshBoard() override
+    {
+        m_refresh.RefreshBoard();
+        m_keys.Follow();
+    }
     void UpdateGuessButtons() override { m_refresh.UpdateGuessButtons(); }
     void RefreshScores() { m_refresh.RefreshScores(); }
 
@@ -68,6 +74,10 @@ private:
     std::array<CScaledView*, 3> Views();
     void OpenInstructions();
     void OpenHighScores();
+    // Keys of the game itself: playing from the keyboard, and the chips' labels.
+    bool OnPlayKey(const QKeyEvent& event);
+    void KeepKeysFromButtons();
+    void ToggleChipLabels();
 
     QIcon m_hIcon;
     BoardControls m_controls;
@@ -75,6 +85,7 @@ private:
     CGameEngine m_game;
     CSpriteSheet m_sprites;
     CBoardRefresh m_refresh;
+    CKeyboardPlay m_keys;
     std::filesystem::path m_dataBase;   // the player's data folder; empty when there is none
     QString m_appFolder;
     double m_scale = 0.0;     // none yet

@@ -5,10 +5,12 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimerEvent>
 
 #include "CChipDropSource.h"
 #include "ChipText.h"
+#include "FocusRing.h"
 
 namespace {
 
@@ -36,6 +38,17 @@ CGuessChip::CGuessChip(QWidget* parent) : QWidget(parent)
 void CGuessChip::paintEvent(QPaintEvent*)
 {
     PaintSpriteCell(this, m_pSprites, sprites::GuessChipCell(m_nValue), sprites::kChipSize);
+    if (m_bFocusMark) {
+        QPainter painter(this);
+        DrawFocusRing(painter, size(), m_pSprites);
+    }
+}
+
+void CGuessChip::SetFocusMark(bool on)
+{
+    if (on == m_bFocusMark) return;
+    m_bFocusMark = on;
+    repaint();
 }
 
 bool CGuessChip::MayStartDrag() const
@@ -118,6 +131,14 @@ void CGuessChip::dragEnterEvent(QDragEnterEvent* event)
 void CGuessChip::dragMoveEvent(QDragMoveEvent* event)
 {
     Answer(event, m_dropTarget.OnDragOver(*this, event->mimeData(), event->possibleActions()));
+}
+
+// The drag's own two halves, without the pointer: the data a drag from `source` would carry, and
+// this slot's answer to its drop.
+bool CGuessChip::TakeChipFrom(const CGuessChip& source)
+{
+    const std::unique_ptr<QMimeData> data = source.CreateDragData();
+    return data != nullptr && m_dropTarget.OnDrop(*this, data.get(), Qt::CopyAction);
 }
 
 void CGuessChip::dropEvent(QDropEvent* event)

@@ -31,6 +31,14 @@ public:
     // A press is waiting for the pointer to move far enough, or for the drag delay to pass.
     bool IsDragPending() const { return m_bPressPending; }
 
+    // Lands the chip of `source` here as if it had been dragged over and dropped: the source must
+    // be able to start a drag and this slot must take the drop. False when either refuses.
+    bool TakeChipFrom(const CGuessChip& source);
+
+    // The keyboard's place on the board: a ring is drawn over the chip while it is set.
+    void SetFocusMark(bool on);
+    bool HasFocusMark() const { return m_bFocusMark; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -46,6 +54,7 @@ private:
     void EndPress();
 
     bool m_bPressPending = false;
+    bool m_bFocusMark = false;
     QPoint m_pressPos;
     QBasicTimer m_dragDelay;
 };

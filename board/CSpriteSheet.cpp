@@ -9,6 +9,7 @@
 #include <cmath>
 #include <utility>
 
+#include "ChipLabels.h"
 #include "RegularFile.h"
 
 namespace {
@@ -27,8 +28,8 @@ QPixmap ReadSheet(const QString& folder, const char* name)
 bool CSpriteSheet::Load(const QString& folder)
 {
     m_sheet = ReadSheet(folder, kFileName);
-    m_sheet2x = m_scaled = QPixmap();
-    m_scaledFactor = 0.0;
+    m_sheet2x = QPixmap();
+    ForgetCopies();
     // The sharp twin is four times the plain sheet's size and most screens never need it, so it
     // is read when a high-DPI screen or a large board first asks for it.
     m_folder = folder;
@@ -38,8 +39,8 @@ bool CSpriteSheet::Load(const QString& folder)
 
 void CSpriteSheet::Release()
 {
-    m_sheet = m_sheet2x = m_scaled = QPixmap();
-    m_scaledFactor = 0.0;
+    m_sheet = m_sheet2x = QPixmap();
+    ForgetCopies();
     m_bLooked2x = true;
 }
 
@@ -47,8 +48,21 @@ void CSpriteSheet::SetScale(double scale)
 {
     if (scale == m_scale) return;
     m_scale = scale;
-    m_scaled = QPixmap();   // made again for the new scale when first needed
-    m_scaledFactor = 0.0;
+    ForgetCopies();
+}
+
+void CSpriteSheet::SetLabels(bool on)
+{
+    if (on == m_bLabels) return;
+    m_bLabels = on;
+    m_labelled = QPixmap();   // drawn again when first needed; the scaled sheet stays
+    m_labelledFactor = 0.0;
+}
+
+void CSpriteSheet::ForgetCopies()
+{
+    m_scaled = m_labelled = QPixmap();
+    m_scaledFactor = m_labelledFactor = 0.0;
 }
 
 const QPixmap& CSpriteSheet::Sheet2x() const
@@ -65,6 +79,12 @@ const QPixmap& CSpriteSheet::Sheet2x() const
 const QPixmap& CSpriteSheet::Source(qreal devicePixelRatio, qreal* pixelsPerCell) const
 {
     const qreal factor = m_scale * devicePixelRatio;
+    const QPixmap& plain = Unlabelled(factor, pixelsPerCell);
+    return m_bLabels ? LabelledFor(factor, plain, *pixelsPerCell) : plain;
+}
+
+const QPixmap& CSpriteSheet::Unlabelled(qreal factor, qreal* pixelsPerCell) const
+{
     // Drawn art where it exists at this size: the plain sheet, or its sharp twin.
     if (factor == 1.0 || (factor > 1.0 && Sheet2x().isNull())) {
         *pixelsPerCell = 1.0;   // without the twin, Qt enlarges the plain cells as it copies
@@ -98,6 +118,16 @@ const QPixmap& CSpriteSheet::ScaledFor(qreal factor) const
     m_scaled.setDevicePixelRatio(1.0);
     m_scaledFactor = factor;
     return m_scaled;
+}
+
+// Drawn at the size the cells are shown, so the numbers stay sharp at every scale.
+const QPixmap& CSpriteSheet::LabelledFor(qreal factor, const QPixmap& source, qreal pixelsPerCell) const
+{
+    if (factor == m_labelledFactor && !m_labelled.isNull()) return m_labelled;
+    m_labelled = source.copy();
+    DrawChipLabels(m_labelled, pixelsPerCell);
+    m_labelledFactor = factor;
+    return m_labelled;
 }
 
 void CSpriteSheet::Draw(QPainter& painter, sprites::Cell cell, sprites::Size size, QSize shown) const

@@ -27,6 +27,11 @@ public:
     void SetScale(double scale);
     double Scale() const { return m_scale; }
 
+    // Numbers on the chips, for players who cannot tell the colours apart. They are drawn into a
+    // copy of the sheet once for each scale and pixel density, so each paint stays a plain copy.
+    void SetLabels(bool on);
+    bool Labels() const { return m_bLabels; }
+
     // Copies one cell, `size` pixels at scale 1, opaque, over `shown` (the control's own size),
     // starting at the painter's origin.
     void Draw(QPainter& painter, sprites::Cell cell, sprites::Size size, QSize shown) const;
@@ -39,7 +44,11 @@ private:
     // The sheet to copy from at this pixel density, and how many of its pixels a pixel of the
     // plain sheet spans.
     const QPixmap& Source(qreal devicePixelRatio, qreal* pixelsPerCell) const;
+    const QPixmap& Unlabelled(qreal factor, qreal* pixelsPerCell) const;
     const QPixmap& ScaledFor(qreal factor) const;
+    const QPixmap& LabelledFor(qreal factor, const QPixmap& source, qreal pixelsPerCell) const;
+    // Drops the sheets made from this one; they are made again when first needed.
+    void ForgetCopies();
 
     QPixmap m_sheet;
     QString m_folder;
@@ -48,6 +57,9 @@ private:
     mutable bool m_bLooked2x = true;
     mutable QPixmap m_scaled;
     mutable qreal m_scaledFactor = 0.0;
+    bool m_bLabels = false;
+    mutable QPixmap m_labelled;
+    mutable qreal m_labelledFactor = 0.0;
 };
 
 // Paints `cell` of `sheet` over the whole of `widget`, or black when there is no sheet.

@@ -1,8 +1,11 @@
 #pragma once
-// Plays the real main window the way drops and button presses do, without a pointer.
+// Plays the real main window the way drops, button presses and keys do, without a pointer.
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 
 #include <vector>
@@ -10,9 +13,22 @@
 #include "CVantel2Dlg.h"
 #include "VantelEvents.h"
 
+// Counts the drop notifications a window receives.
+class DropCounter : public QObject {
+public:
+    int drops = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        drops += e->type() == UM_SHAPES_DROP || e->type() == UM_COLORS_DROP;
+        return false;
+    }
+};
+
 class DialogPlayer {
 public:
-    DialogPlayer() : dlg(data.path(), app.path()) {}
+    DialogPlayer() : dlg(data.path(), app.path()) { dlg.installEventFilter(&news); }
 
     CGameEngine& Game() { return dlg.Game(); }
     CBoardView& Board(int b) { return dlg.Controls().boards[b]; }
@@ -36,6 +52,30 @@ public:
         Fill(b, std::vector<int>(Code(b), Code(b) + Game().m_nCodeLength));
         PressGuess(b);
     }
+    // A key pressed on the window; true when the window took it.
+    bool Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QKeyEvent e(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(&dlg, &e);
+        return e.isAccepted();
+    }
+    void Keys(std::initializer_list<int> keys)
+    {
+        for (int key : keys) Key(key);
+    }
+    // The drop notifications the window has had.
+    int Drops() const { return news.drops; }
+    // The game started afresh in `variant`, as the High Scores window chooses one.
+    void ChangeVariant(int variant)
+    {
+        QDir(data.path()).mkpath("Tarnwick Software/Vantel");
+        QFile cfg(data.filePath("Tarnwick Software/Vantel/vantel.cfg"));
+        cfg.open(QIODevice::WriteOnly);
+        cfg.write(QByteArray(1, static_cast<char>(variant)) + QByteArray(1, '\0'));
+        cfg.close();
+        QEvent changed(UM_VARIANT_CHANGED);
+        QCoreApplication::sendEvent(&dlg, &changed);
+    }
     void Miss(int b)
     {
         std::vector<int> attrs;
@@ -47,4 +87,29 @@ public:
     QTemporaryDir data;
     QTemporaryDir app;
     CVantel2Dlg dlg;
+    DropCounter news;
 };
+
+// Every value and visibility the refresh writes, in one comparable list.
+inline std::vector<int> Snapshot(CVantel2Dlg& dlg)
+{
+    std::vector<int> out;
+    BoardControls& c = dlg.Controls();
+    for (CBoardView& b : c.boards) {
+        for (auto& w : b.guess) out.push_back(w.m_nValue);
+        for (auto& w : b.tray) out.push_back(w.m_nValue);
+        for (auto& w : b.code) out.push_back(w.m_nValue);
+        for (auto& w : b.pegs) out.push_back(w.m_nValue * 2 + w.isHidden());
+        for (auto& w : b.codeSides) out.push_back(w.m_nValue);
+        for (auto& w : b.rowSides) out.push_back(w.m_nValue);
+        for (auto& w : b.traySides) out.push_back(w.m_nValue);
+        for (auto& w : b.bars) out.push_back(w.m_nValue);
+        for (auto& w : b.guessButtons) out.push_back(w.isHidden());
+    }
+    for (auto& w : c.centre.center) out.push_back(w.m_nValue);
+    for (auto& w : c.centre.roundDigits) out.push_back(w.m_nValue);
+    for (auto& w : c.centre.totalDigits) out.push_back(w.m_nValue);
+    out.push_back(c.centre.newGame.isHidden());
+    out.push_back(c.centre.nextRound.isHidden());
+    return out;
+}

@@ -8,30 +8,6 @@ const int S = board::kShapes;
 const int C = board::kColors;
 const int kBlank = 30;
 
-// Every value and visibility the refresh writes, in one comparable list.
-std::vector<int> Snapshot(CVantel2Dlg& dlg)
-{
-    std::vector<int> out;
-    BoardControls& c = dlg.Controls();
-    for (CBoardView& b : c.boards) {
-        for (auto& w : b.guess) out.push_back(w.m_nValue);
-        for (auto& w : b.tray) out.push_back(w.m_nValue);
-        for (auto& w : b.code) out.push_back(w.m_nValue);
-        for (auto& w : b.pegs) out.push_back(w.m_nValue * 2 + w.isHidden());
-        for (auto& w : b.codeSides) out.push_back(w.m_nValue);
-        for (auto& w : b.rowSides) out.push_back(w.m_nValue);
-        for (auto& w : b.traySides) out.push_back(w.m_nValue);
-        for (auto& w : b.bars) out.push_back(w.m_nValue);
-        for (auto& w : b.guessButtons) out.push_back(w.isHidden());
-    }
-    for (auto& w : c.centre.center) out.push_back(w.m_nValue);
-    for (auto& w : c.centre.roundDigits) out.push_back(w.m_nValue);
-    for (auto& w : c.centre.totalDigits) out.push_back(w.m_nValue);
-    out.push_back(c.centre.newGame.isHidden());
-    out.push_back(c.centre.nextRound.isHidden());
-    return out;
-}
-
 std::vector<int> Pegs(CBoardView& b, int row)
 {
     std::vector<int> v;

@@ -1,6 +1,7 @@
 #pragma once
-// Playing a round with the real pointer: the moves every end-to-end check shares, at any board
-// scale. X is asynchronous, so each move is retried until the window shows its effect.
+// Playing a round with the real pointer, or with the keyboard alone: the moves every end-to-end
+// check shares, at any board scale. X is asynchronous, so each pointer move is retried until the
+// window shows its effect; keys are typed once, as a retried key would land twice.
 
 #include <QRect>
 #include <QString>
@@ -30,17 +31,27 @@ struct RoundPlay {
     const BoardView& view;
     int tries;    // attempts of each move
     int waitMs;   // how long each attempt waits for the window
+    // Chips typed by number and GUESS pressed with Enter, never the pointer. The keyboard starts
+    // on the SHAPES board and stays on the board it plays until that board closes.
+    bool byKeys = false;
+    int keyboardBoard = 0;
 
     // Drags until the chip `value` shows at `to`; false when it never does.
     bool DragChip(const QRect& from, const QRect& to, int value) const;
     // Presses the current row's GUESS until its four pegs show and reads them into `pegs`
     // (3 exact, 2 present, 1 no match); false when they never show.
     bool PressGuess(const BoardPlay& b, int pegs[4]) const;
-    // Plays the board's current row from its tray: the solver's next guess dragged in, GUESS
-    // pressed, the pegs read and learnt; false, saying why in `failure`, when a move never shows.
-    bool PlayRow(BoardPlay& b, QString* failure) const;
+    // The guess dragged into the board's current row and GUESS pressed, or typed and Enter
+    // pressed; then the pegs read. False, saying why in `failure`, when the pegs never show.
+    bool DragGuess(const BoardPlay& b, const Code& guess, int pegs[4], QString* failure) const;
+    bool TypeGuess(const BoardPlay& b, const Code& guess, int pegs[4], QString* failure);
+    // Plays the board's current row from its tray: the solver's next guess entered, the pegs read
+    // and learnt; false, saying why in `failure`, when a move never shows.
+    bool PlayRow(BoardPlay& b, QString* failure);
     // Plays both boards, row by row, until both have closed, counting the guesses.
-    bool PlayRound(BoardPlay (&boards)[2], int* guesses, QString* failure) const;
+    bool PlayRound(BoardPlay (&boards)[2], int* guesses, QString* failure);
+    // The row's four pegs as `shot` shows them; false until all four are judged.
+    bool ReadPegs(const QImage& shot, const BoardPlay& b, int pegs[4]) const;
 };
 
 // The counts of a row's pegs.

@@ -188,6 +188,13 @@ void XSession::Release() const
     Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
 }
 
+void XSession::Keys(const QStringList& keys) const
+{
+    Xdotool(QStringList{QStringLiteral("windowfocus"), QStringLiteral("--sync"), m_window, QStringLiteral("key"),
+                        QStringLiteral("--delay"), QStringLiteral("20")} +
+            keys);
+}
+
 void XSession::AppendMove(QStringList& a, QPoint p, const char* pause) const
 {
     a << QStringLiteral("mousemove") << QStringLiteral("--window") << m_window << Num(p.x()) << Num(p.y())

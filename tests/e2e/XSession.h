@@ -43,6 +43,9 @@ public:
     // With the button held, moves on in small steps.
     void Glide(QPoint from, QPoint to) const;
     void Release() const;
+    // Gives the window the keyboard and types `keys` into it, in order (names as xdotool takes
+    // them: "1", "Tab", "Return").
+    void Keys(const QStringList& keys) const;
 
     // Polls `done` against fresh grabs until it holds or `timeoutMs` has passed.
     bool WaitFor(const std::function<bool(const QImage&)>& done, int timeoutMs = 5000) const;

@@ -1,0 +1,37 @@
+#pragma once
+// The game played from the keyboard. Every key goes through what the pointer uses: a chip reaches
+// its slot through the same drop as a drag, GUESS, NEXT ROUND and NEW GAME are pressed only while
+// they are shown, so the game's own rules decide what a key may do.
+//
+//   Left, Right      the focus along the row's slots in play
+//   Down, Up         to earlier rows of the board and back to the current row
+//   Tab, Shift+Tab   to the other board, unless it is closed
+//   1 to 6           that shape or colour from the tray into the focused slot; the focus moves on
+//   Enter, Space     GUESS when offered; on an earlier row, that row's chip into the current row
+//   Enter, N         NEXT ROUND or NEW GAME when shown
+
+#include <Qt>
+
+#include "CSlotFocus.h"
+
+class CKeyboardPlay {
+public:
+    CKeyboardPlay(BoardControls& controls, const GameState& state);
+
+    // Plays `key` if it is one of the game's; false for any other key, which is left to others.
+    bool OnKey(int key, Qt::KeyboardModifiers modifiers);
+    // After the game has changed, the focus keeps to a current row.
+    void Follow() { m_focus.Follow(); }
+    const CSlotFocus& Focus() const { return m_focus; }
+
+private:
+    bool Move(int key);
+    void PutChip(int number);
+    void PickUp();
+    void Confirm();
+    void PressGuess();
+    bool PressPhaseButton();
+
+    BoardControls& m_c;
+    CSlotFocus m_focus;
+};

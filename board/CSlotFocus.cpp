@@ -1,0 +1,64 @@
+#include "CSlotFocus.h"
+
+#include <algorithm>
+
+CSlotFocus::CSlotFocus(BoardControls& controls, const GameState& state) : m_c(controls), m_s(state) {}
+
+int CSlotFocus::CurrentRow(int b) const
+{
+    const int row = b == board::kShapes ? m_s.m_nShapesRow : m_s.m_nColorsRow;
+    return std::clamp(row, 0, board::kRows - 1);
+}
+
+bool CSlotFocus::IsOpen(int b) const
+{
+    return (b == board::kShapes ? m_s.m_bShapesClosed : m_s.m_bColorsClosed) == 0;
+}
+
+void CSlotFocus::Show()
+{
+    m_bShown = true;
+    Mark();
+}
+
+void CSlotFocus::MoveAlongRow(int step)
+{
+    const int n = std::max(1, SlotsInPlay());
+    Place& p = m_place[m_nBoard];
+    p.column = ((p.column + step) % n + n) % n;
+    Mark();
+}
+
+void CSlotFocus::MoveBack(int rows)
+{
+    Place& p = m_place[m_nBoard];
+    p.back = std::clamp(p.back + rows, 0, CurrentRow(m_nBoard));
+    Mark();
+}
+
+void CSlotFocus::SwitchBoard()
+{
+    if (IsOpen(1 - m_nBoard)) m_nBoard = 1 - m_nBoard;
+    Mark();
+}
+
+void CSlotFocus::Follow()
+{
+    if (!IsOpen(m_nBoard) && IsOpen(1 - m_nBoard)) m_nBoard = 1 - m_nBoard;
+    for (int b = 0; b < board::kCount; ++b) {
+        Place& p = m_place[b];
+        if (p.seenRow != CurrentRow(b)) p = {p.column, 0, CurrentRow(b)};
+        p.column = std::clamp(p.column, 0, std::max(0, SlotsInPlay() - 1));
+    }
+    Mark();
+}
+
+void CSlotFocus::Mark()
+{
+    if (!m_bShown) return;
+    CGuessChip* focused = &Slot();
+    if (focused == m_pMarked) return;
+    if (m_pMarked != nullptr) m_pMarked->SetFocusMark(false);
+    focused->SetFocusMark(true);
+    m_pMarked = focused;
+}
