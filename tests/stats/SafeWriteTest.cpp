@@ -45,9 +45,14 @@ bool IsLockedElsewhere(const fs::path& lockFile)
     return locked;
 }
 
+// Players finish games minutes apart; recorded back to back without a pause, one copy could take
+// the lock again the instant it let go, through the other's whole second of patience.
 void RecordGamesInChild(const fs::path& base, int games, int total)
 {
-    for (int i = 0; i < games; ++i) RecordFinishedGame(base, 1, total);
+    for (int i = 0; i < games; ++i) {
+        RecordFinishedGame(base, 1, total);
+        ::usleep(1000);
+    }
     ::_exit(0);
 }
 
