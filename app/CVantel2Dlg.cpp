@@ -14,6 +14,7 @@
 
 #include "AppIcon.h"
 #include "CAboutDlg.h"
+#include "CAccessibleControl.h"
 #include "StatsFiles.h"
 #include "VantelEvents.h"
 
@@ -39,6 +40,7 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
       m_hIcon(AppIcon()),
+      m_bDescribed(CAccessibleControl::Install()),
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
       m_dataBase(std::move(dataFolder)),

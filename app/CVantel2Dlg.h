@@ -70,6 +70,7 @@ private:
     void OpenHighScores();
 
     QIcon m_hIcon;
+    const bool m_bDescribed;   // the controls' words for screen readers, in place before the controls
     BoardControls m_controls;
     RandomSource m_random;
     CGameEngine m_game;
