@@ -2,19 +2,18 @@
 
 #include <QContextMenuEvent>
 #include <QWindow>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QUrl>
 
 #include <utility>
 
 #include "AppIcon.h"
 #include "CAboutDlg.h"
 #include "CAccessibleControl.h"
+#include "CHelpWindow.h"
 #include "StatsFiles.h"
 #include "VantelEvents.h"
 
@@ -185,10 +184,18 @@ void CVantel2Dlg::OnSysCommand(int id)
         OpenInstructions();
 }
 
+// Inside the game, in a window of its own: one at a time, brought back to the front if open.
 void CVantel2Dlg::OpenInstructions()
 {
     const QString help = QDir(m_appFolder).filePath(QStringLiteral("Vantel.html"));
-    if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    if (!QFileInfo::exists(help)) return;
+    if (m_help == nullptr) m_help = new CHelpWindow(help, this);
+    m_help->Present();
+}
+
+CHelpWindow* CVantel2Dlg::HelpWindow() const
+{
+    return m_help.data();
 }
 
 // Modal over the board; a new variant arrives here as UM_VARIANT_CHANGED before exec() returns.

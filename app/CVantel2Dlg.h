@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <QMenu>
+#include <QPointer>
 
 #include <array>
 #include <filesystem>
@@ -14,6 +15,8 @@
 #include "CGameEngine.h"
 #include "CSpriteSheet.h"
 #include "RandomSource.h"
+
+class CHelpWindow;
 
 class CVantel2Dlg : public QDialog, public GameHost {
     Q_OBJECT
@@ -43,6 +46,8 @@ public:
     void OnSysCommand(int id);
     // The window's menu: "Instructions", then "High Scores and Configuration...".
     QMenu* CreateSystemMenu();
+    // The instructions' window once they have been opened, else null.
+    CHelpWindow* HelpWindow() const;
 
     // What the game asks of the window.
     void RefreshBoard() override { m_refresh.RefreshBoard(); }
@@ -81,4 +86,5 @@ private:
     double m_scale = 0.0;     // none yet
     QSize m_placedSize;       // the window's size when the board was last placed
     bool m_bWatchingScreen = false;
+    QPointer<CHelpWindow> m_help;   // one at a time; a child of this window
 };
