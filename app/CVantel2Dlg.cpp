@@ -14,6 +14,7 @@
 #include "CAboutDlg.h"
 #include "CAccessibleControl.h"
 #include "CHelpWindow.h"
+#include "QuitQuestion.h"
 #include "StatsFiles.h"
 #include "VantelEvents.h"
 
@@ -43,7 +44,8 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
       m_dataBase(std::move(dataFolder)),
-      m_appFolder(appFolder)
+      m_appFolder(appFolder),
+      m_askQuit(&quitquestion::Ask)
 {
     setWindowTitle(QStringLiteral("Vantel"));
     QPalette black = palette();
@@ -196,6 +198,21 @@ void CVantel2Dlg::OpenInstructions()
 CHelpWindow* CVantel2Dlg::HelpWindow() const
 {
     return m_help.data();
+}
+
+bool CVantel2Dlg::ProgressWouldBeLost() const
+{
+    // Every judged guess costs a point, so a round's score above 0 means one was judged.
+    return m_game.m_nPhase != phase::kGameOver &&
+           (m_game.m_nRoundIndex > 0 || m_game.m_nRoundScores[m_game.m_nRoundIndex] > 0);
+}
+
+// A finished game is in the statistics already and a fresh one holds nothing: only a game in
+// progress is worth the question. Nothing is saved either way.
+void CVantel2Dlg::reject()
+{
+    if (ProgressWouldBeLost() && !m_askQuit(this)) return;
+    QDialog::reject();
 }
 
 // Modal over the board; a new variant arrives here as UM_VARIANT_CHANGED before exec() returns.

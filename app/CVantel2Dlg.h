@@ -9,6 +9,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 
 #include "BoardControls.h"
 #include "CBoardRefresh.h"
@@ -49,6 +50,16 @@ public:
     // The instructions' window once they have been opened, else null.
     CHelpWindow* HelpWindow() const;
 
+    // Closing now would lose a game in progress: a guess has been judged or a round has ended,
+    // and the game is not over.
+    bool ProgressWouldBeLost() const;
+    // How the player is asked before such a game is lost: true to quit. The real question by
+    // default; tests put their own answer here.
+    using QuitQuestion = std::function<bool(QWidget* parent)>;
+    void SetQuitQuestion(QuitQuestion ask) { m_askQuit = std::move(ask); }
+    // Esc and the close box both end here (the close box through QDialog::closeEvent).
+    void reject() override;
+
     // What the game asks of the window.
     void RefreshBoard() override { m_refresh.RefreshBoard(); }
     void UpdateGuessButtons() override { m_refresh.UpdateGuessButtons(); }
@@ -87,4 +98,5 @@ private:
     QSize m_placedSize;       // the window's size when the board was last placed
     bool m_bWatchingScreen = false;
     QPointer<CHelpWindow> m_help;   // one at a time; a child of this window
+    QuitQuestion m_askQuit;
 };

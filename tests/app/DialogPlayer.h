@@ -12,7 +12,13 @@
 
 class DialogPlayer {
 public:
-    DialogPlayer() : dlg(data.path(), app.path()) {}
+    DialogPlayer() : dlg(data.path(), app.path())
+    {
+        dlg.SetQuitQuestion([this](QWidget*) {
+            ++questions;
+            return quit;
+        });
+    }
 
     CGameEngine& Game() { return dlg.Game(); }
     CBoardView& Board(int b) { return dlg.Controls().boards[b]; }
@@ -50,6 +56,10 @@ public:
         Solve(board::kColors);
     }
     void NextRound() { dlg.Controls().centre.nextRound.click(); }
+
+    // Each time closing the window asks the player, counted here and answered with `quit`.
+    int questions = 0;
+    bool quit = false;
 
     QTemporaryDir data;
     QTemporaryDir app;
