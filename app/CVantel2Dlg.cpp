@@ -3,18 +3,19 @@
 #include <QContextMenuEvent>
 #include <QScreen>
 #include <QWindow>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QUrl>
 
 #include <utility>
 
 #include "AppIcon.h"
 #include "CAboutDlg.h"
+#include "CAccessibleControl.h"
+#include "CHelpWindow.h"
+#include "QuitQuestion.h"
 #include "StatsFiles.h"
 #include "VantelEvents.h"
 
@@ -40,11 +41,13 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
       m_hIcon(AppIcon()),
+      m_bDescribed(CAccessibleControl::Install()),
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
       m_keys(m_controls, m_game),
       m_dataBase(std::move(dataFolder)),
-      m_appFolder(appFolder)
+      m_appFolder(appFolder),
+      m_askQuit(&quitquestion::Ask)
 {
     setWindowTitle(QStringLiteral("Vantel"));
     QPalette black = palette();
@@ -229,10 +232,33 @@ void CVantel2Dlg::OnSysCommand(int id)
         OpenInstructions();
 }
 
+// Inside the game, in a window of its own: one at a time, brought back to the front if open.
 void CVantel2Dlg::OpenInstructions()
 {
     const QString help = QDir(m_appFolder).filePath(QStringLiteral("Vantel.html"));
-    if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    if (!QFileInfo::exists(help)) return;
+    if (m_help == nullptr) m_help = new CHelpWindow(help, this);
+    m_help->Present();
+}
+
+CHelpWindow* CVantel2Dlg::HelpWindow() const
+{
+    return m_help.data();
+}
+
+bool CVantel2Dlg::ProgressWouldBeLost() const
+{
+    // Every judged guess costs a point, so a round's score above 0 means one was judged.
+    return m_game.m_nPhase != phase::kGameOver &&
+           (m_game.m_nRoundIndex > 0 || m_game.m_nRoundScores[m_game.m_nRoundIndex] > 0);
+}
+
+// A finished game is in the statistics already and a fresh one holds nothing: only a game in
+// progress is worth the question. Nothing is saved either way.
+void CVantel2Dlg::reject()
+{
+    if (ProgressWouldBeLost() && !m_askQuit(this)) return;
+    QDialog::reject();
 }
 
 // Modal over the board; a new variant arrives here as UM_VARIANT_CHANGED before exec() returns.

@@ -5,9 +5,11 @@
 #include <QDialog>
 #include <QIcon>
 #include <QMenu>
+#include <QPointer>
 
 #include <array>
 #include <filesystem>
+#include <functional>
 
 #include "BoardControls.h"
 #include "CBoardRefresh.h"
@@ -15,6 +17,8 @@
 #include "CKeyboardPlay.h"
 #include "CSpriteSheet.h"
 #include "RandomSource.h"
+
+class CHelpWindow;
 
 class CVantel2Dlg : public QDialog, public GameHost {
     Q_OBJECT
@@ -45,6 +49,18 @@ public:
     void OnSysCommand(int id);
     // The window's menu: "Instructions", then "High Scores and Configuration...".
     QMenu* CreateSystemMenu();
+    // The instructions' window once they have been opened, else null.
+    CHelpWindow* HelpWindow() const;
+
+    // Closing now would lose a game in progress: a guess has been judged or a round has ended,
+    // and the game is not over.
+    bool ProgressWouldBeLost() const;
+    // How the player is asked before such a game is lost: true to quit. The real question by
+    // default; tests put their own answer here.
+    using QuitQuestion = std::function<bool(QWidget* parent)>;
+    void SetQuitQuestion(QuitQuestion ask) { m_askQuit = std::move(ask); }
+    // Esc and the close box both end here (the close box through QDialog::closeEvent).
+    void reject() override;
 
     // What the game asks of the window.
     void RefreshBoard() override
@@ -80,6 +96,7 @@ private:
     void ToggleChipLabels();
 
     QIcon m_hIcon;
+    const bool m_bDescribed;   // the controls' words for screen readers, in place before the controls
     BoardControls m_controls;
     RandomSource m_random;
     CGameEngine m_game;
@@ -92,4 +109,6 @@ private:
     QSize m_placedSize;       // the window's size when the board was last placed
     bool m_bWatchingScreen = false;
     bool m_bCheckFrame = false;   // fitted before the window manager told its frame
+    QPointer<CHelpWindow> m_help;   // one at a time; a child of this window
+    QuitQuestion m_askQuit;
 };

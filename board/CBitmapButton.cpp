@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 #include "ArtPixmap.h"
 
 CBitmapButton::CBitmapButton(QWidget* parent) : QAbstractButton(parent)
@@ -49,7 +51,26 @@ void CBitmapButton::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), Qt::black);
         painter.setPen(Qt::white);
         painter.drawText(rect(), Qt::AlignCenter, text());
-        return;
+    } else {
+        painter.drawPixmap(rect(), image);
     }
-    painter.drawPixmap(rect(), image);
+    if (ShowsFocus()) PaintFocus(painter);
+}
+
+// Only once the keyboard has moved the focus in this window: a player using the mouse alone never
+// sees it, though Qt gives some button the focus whenever the window becomes active.
+bool CBitmapButton::ShowsFocus() const
+{
+    return hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+// A white ring inside the button's own frame, scaled with the button.
+void CBitmapButton::PaintFocus(QPainter& painter) const
+{
+    const qreal width = std::max(2.0, height() / 14.0);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, width));
+    painter.setBrush(Qt::NoBrush);
+    const qreal inset = width * 2;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), width * 2, width * 2);
 }

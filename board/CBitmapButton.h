@@ -1,10 +1,12 @@
 #pragma once
 // A push button drawn entirely from two images found by its caption: "<caption>U" while up and
 // "<caption>D" while held down. It takes the size of its image; shown at another size (a scaled
-// board), it draws its sharp images scaled once to that size.
+// board), it draws its sharp images scaled once to that size. With the keyboard's focus it is ringed.
 
 #include <QAbstractButton>
 #include <QPixmap>
+
+class QPainter;
 
 class CBitmapButton : public QAbstractButton {
     Q_OBJECT
@@ -22,6 +24,8 @@ protected:
 
 private:
     const QPixmap& Image(bool down, qreal devicePixelRatio);
+    bool ShowsFocus() const;
+    void PaintFocus(QPainter& painter) const;
 
     QPixmap m_up;
     QPixmap m_down;

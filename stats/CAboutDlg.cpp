@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPixmap>
 #include <QShowEvent>
@@ -12,11 +13,12 @@
 
 #include <utility>
 
+#include "AccessibleWords.h"
 #include "ArtPixmap.h"
 #include "DialogUnits.h"
-#include "ScoreDigits.h"
 #include "SpriteGeometry.h"
 #include "StatsFiles.h"
+#include "Variant.h"
 #include "VantelEvents.h"
 
 static_assert(scoredigits::kBlank == sprites::kBlankDigit, "a blank cell is the sheet's blank digit");
@@ -25,6 +27,16 @@ static_assert(aboutlayout::kDigitPositions == scoredigits::kCells, "twelve cells
 namespace {
 
 QSize DuToPx(int w, int h) { return QSize(layout::DuToPxX(w), layout::DuToPxY(h)); }
+
+QString VariantName(int variant) { return QString::fromLatin1(variant::RulesFor(variant).name); }
+
+int SectionOf(int variant)
+{
+    for (int s = 0; s < aboutlayout::kSections; ++s) {
+        if (aboutlayout::kSectionVariant[s] == variant) return s;
+    }
+    return -1;
+}
 
 }  // namespace
 
@@ -110,6 +122,7 @@ QWidget* CAboutDlg::Widget(const aboutlayout::Entry& e)
         CBitmapButton& b = m_buttons[e.index];
         b.resize(DuToPx(e.w, e.h));   // the images, when there, size it anew
         b.AutoLoad(QString::fromLatin1(e.art));
+        NameButton(e.index);
         return &b;
     }
     // A picture takes the size of its image; a missing image leaves a black place of the planned size.
@@ -169,6 +182,8 @@ void CAboutDlg::OnInitDialog()
 
     for (int v = 0; v < stats::kVariantCount; ++v) FillDigits(v);
     ShowVariantButtons();
+    // The keys start from the variant in force; the focus shows once they move it.
+    ShownButton(SectionOf(m_nSelectedVariant)).setFocus(Qt::OtherFocusReason);
 }
 
 void CAboutDlg::FillDigits(int variant)
@@ -180,6 +195,7 @@ void CAboutDlg::FillDigits(int variant)
         d.m_nValue = cells[k];
         d.update();
     }
+    NameDigits(variant, cells);
 }
 
 void CAboutDlg::SelectVariant(int variant)
@@ -195,11 +211,15 @@ void CAboutDlg::SelectVariant(int variant)
 
 void CAboutDlg::ShowVariantButtons()
 {
+    // A band that holds the focus keeps it, on whichever of its two buttons shows now.
+    const int focused = FocusedSection();
+    if (focused >= 0) focusWidget()->clearFocus();
     // Exactly one band shows ACTIVE, the other two INACTIVE.
     for (int i = 0; i < aboutlayout::kButtonCount; ++i) {
         const bool active = i == aboutlayout::ActiveButton(i % stats::kVariantCount);
         m_buttons[i].setVisible(active == (i % stats::kVariantCount == m_nSelectedVariant));
     }
+    if (focused >= 0) ShownButton(focused).setFocus(Qt::OtherFocusReason);
     for (CBitmapButton& b : m_buttons) b.repaint();
 }
 
@@ -211,5 +231,75 @@ void CAboutDlg::OnDestroy()
     if (m_nSelectedVariant != m_nVariantAtOpen && owner != nullptr) {
         QEvent changed(UM_VARIANT_CHANGED);
         QCoreApplication::sendEvent(owner, &changed);
+    }
+}
+
+void CAboutDlg::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier ? event->key() : 0) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: focusNextPrevChild(false); return;
+    case Qt::Key_Right:
+    case Qt::Key_Down: focusNextPrevChild(true); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A focused button takes Space itself; Enter presses it here, as a click would.
+        if (auto* b = qobject_cast<QAbstractButton*>(focusWidget()); b != nullptr && b->isVisible()) b->click();
+        return;
+    default: QDialog::keyPressEvent(event);   // Esc closes the window
+    }
+}
+
+// The three bands' buttons, top to bottom and round again: the only stops of the focus.
+bool CAboutDlg::focusNextPrevChild(bool next)
+{
+    const int from = FocusedSection();
+    const int n = aboutlayout::kSections;
+    const int to = from < 0 ? (next ? 0 : n - 1) : (from + (next ? 1 : n - 1)) % n;
+    ShownButton(to).setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+CBitmapButton& CAboutDlg::ShownButton(int section)
+{
+    const int v = aboutlayout::kSectionVariant[section];
+    return m_buttons[v == m_nSelectedVariant ? aboutlayout::ActiveButton(v) : aboutlayout::InactiveButton(v)];
+}
+
+int CAboutDlg::FocusedSection() const
+{
+    for (int i = 0; i < aboutlayout::kButtonCount; ++i) {
+        if (focusWidget() == &m_buttons[i]) return SectionOf(i % stats::kVariantCount);
+    }
+    return -1;
+}
+
+// What a screen reader says of a button: its caption and its band's variant.
+void CAboutDlg::NameButton(int index)
+{
+    CBitmapButton& b = m_buttons[index];
+    const bool active = index == aboutlayout::ActiveButton(index % stats::kVariantCount);
+    b.setAccessibleName(b.text() + QStringLiteral(": ") + VariantName(index % stats::kVariantCount));
+    b.setAccessibleDescription(active ? QStringLiteral("the variant new games play")
+                                      : QStringLiteral("press to play this variant"));
+}
+
+// Each figure of a band, named as its cells show it: "SIX COLORS, NO CIRCLES: average score 45.7".
+void CAboutDlg::NameDigits(int variant, const scoredigits::Cells& cells)
+{
+    using namespace scoredigits;
+    const auto number = [&](int first, int count) {
+        QString n = words::Figure(&cells[first], count);
+        while (n.size() > 1 && n.startsWith(QLatin1Char('0'))) n.remove(0, 1);
+        return n;
+    };
+    const QString names[3] = {
+        QStringLiteral("games played ") + number(0, kGamesCells),
+        QStringLiteral("average score ") + number(kFirstAverage, kAverageCells - 1) + QLatin1Char('.') +
+            number(kFirstBest - 1, 1),
+        QStringLiteral("best score ") + number(kFirstBest, kBestCells)};
+    for (int k = 0; k < kCells; ++k) {
+        const QString& name = names[k < kFirstAverage ? 0 : k < kFirstBest ? 1 : 2];
+        m_digits[aboutlayout::DigitElement(k, variant)].setAccessibleName(VariantName(variant) + QStringLiteral(": ") + name);
     }
 }

@@ -16,6 +16,7 @@
 #include "CNumbers.h"
 #include "CSpriteSheet.h"
 #include "ScaledLayout.h"
+#include "ScoreDigits.h"
 #include "StatsFormat.h"
 
 class CAboutDlg : public QDialog {
@@ -44,12 +45,21 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // Left and Right, Up and Down, Tab and Shift+Tab move between the bands' buttons; Enter and
+    // Space press the one with the focus; Esc closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void PlaceControls();
     void PlaceSaveFailedNote();
     QWidget* Widget(const aboutlayout::Entry& e);
     void ConnectButtons();
+    void NameButton(int index);
+    void NameDigits(int variant, const scoredigits::Cells& cells);
+    // The button a band shows now, top band first; the band whose button has the focus, or -1.
+    CBitmapButton& ShownButton(int section);
+    int FocusedSection() const;
 
     void OnInitDialog();
     void OnDestroy();

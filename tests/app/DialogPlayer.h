@@ -28,7 +28,14 @@ protected:
 
 class DialogPlayer {
 public:
-    DialogPlayer() : dlg(data.path(), app.path()) { dlg.installEventFilter(&news); }
+    DialogPlayer() : dlg(data.path(), app.path())
+    {
+        dlg.installEventFilter(&news);
+        dlg.SetQuitQuestion([this](QWidget*) {
+            ++questions;
+            return quit;
+        });
+    }
 
     CGameEngine& Game() { return dlg.Game(); }
     CBoardView& Board(int b) { return dlg.Controls().boards[b]; }
@@ -83,6 +90,17 @@ public:
         Fill(b, attrs);
         PressGuess(b);
     }
+    // Both boards broken at their first guess: the round ends.
+    void WinRound()
+    {
+        Solve(board::kShapes);
+        Solve(board::kColors);
+    }
+    void NextRound() { dlg.Controls().centre.nextRound.click(); }
+
+    // Each time closing the window asks the player, counted here and answered with `quit`.
+    int questions = 0;
+    bool quit = false;
 
     QTemporaryDir data;
     QTemporaryDir app;

@@ -2,13 +2,13 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 
 #include <memory>
 
+#include "CHelpWindow.h"
 #include "CVantel2Dlg.h"
 #include "VantelEvents.h"
 
@@ -70,21 +70,6 @@ TEST_F(DialogTest, ControlsAreBoundBeforeTheFirstShow)
     EXPECT_EQ(dlg.Game().m_nPhase, phase::kPlaying);
 }
 
-namespace {
-
-// Catches the file the window asks the desktop to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
-    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> opened;
-public Q_SLOTS:
-    void Open(const QUrl& url) { opened.append(url); }
-};
-
-}  // namespace
-
 TEST_F(DialogTest, MenuOffersInstructionsThenHighScores)
 {
     CVantel2Dlg dlg(data.path(), app.path());
@@ -97,18 +82,23 @@ TEST_F(DialogTest, MenuOffersInstructionsThenHighScores)
 
 TEST_F(DialogTest, InstructionsOpenTheHelpFileWhenItIsThere)
 {
-    UrlCatcher catcher;
     CVantel2Dlg dlg(data.path(), app.path());
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QCoreApplication::sendEvent(&dlg, &f1);
-    EXPECT_TRUE(catcher.opened.isEmpty());   // no help file: nothing happens
+    EXPECT_EQ(dlg.HelpWindow(), nullptr);   // no help file: nothing happens
 
     QFile help(QDir(app.path()).filePath("Vantel.html"));
     ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("<html><body><p>How to play</p></body></html>");
     help.close();
     dlg.OnSysCommand(CVantel2Dlg::IDM_INSTRUCTIONS);
-    ASSERT_EQ(catcher.opened.size(), 1);
-    EXPECT_EQ(catcher.opened[0].toLocalFile(), help.fileName());
+    // Inside the game: a window of its own showing the page, not a browser's.
+    CHelpWindow* shown = dlg.HelpWindow();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isWindow());
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->source().toLocalFile(), help.fileName());
+    EXPECT_EQ(shown->toPlainText(), "How to play");
 }
 
 TEST_F(DialogTest, EscapeClosesTheWindow)
@@ -143,5 +133,3 @@ TEST_F(DialogTest, AFinishedGameIsRecordedInTheDataFolder)
     // Variant 1's record: one game, total 16, best 16.
     EXPECT_EQ(bytes.mid(10, 10), QByteArray("\x01\x00\x00\x00\x10\x00\x00\x00\x10\x00", 10));
 }
-
-#include "DialogTest.moc"

@@ -183,8 +183,8 @@ const std::map<QString, std::vector<QKeyCombination>>& HelpKeys()
 // Every key the help page's key table shows.
 std::set<QString> KeysInTheHelp()
 {
-    QFile file(QStringLiteral(VANTEL_HELP_FILE));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << VANTEL_HELP_FILE;
+    QFile file(QStringLiteral(VANTEL_HELP_PAGE));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << VANTEL_HELP_PAGE;
     const QString html = QString::fromUtf8(file.readAll());
     const qsizetype from = html.indexOf("<th>key</th>");
     EXPECT_GE(from, 0) << "the help has no key table";

@@ -1,6 +1,7 @@
 // The real game under valgrind's memcheck on its own X display (valgrind-round.sh starts it through
-// a wrapper): a round played with the real pointer, the window closed with Esc so the game shuts
-// down the way a player ends it, then memcheck's log read back. No invalid read or write may show.
+// a wrapper): a round played with the real pointer, the window closed with Esc and the quit question
+// answered so the game shuts down the way a player ends it, then memcheck's log read back. No
+// invalid read or write may show.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -50,10 +51,14 @@ TEST_F(ValgrindRound, ARoundPlayedAndTheWindowClosedShowNoInvalidAccess)
     };
     ASSERT_TRUE(x.WaitFor(nextRoundShown, kWaitMs)) << "NEXT ROUND did not show";
 
-    // Esc closes the window, and with it the game.
-    x.Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-         QStringLiteral("^Vantel$"), QStringLiteral("windowfocus"), QStringLiteral("--sync")});
+    // Esc closes the window, and with it the game; a round has ended, so the game asks first.
+    const QStringList vantelWindows = {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                       QStringLiteral("--name"), QStringLiteral("^Vantel$")};
+    x.Xdotool(QStringList(vantelWindows) << QStringLiteral("windowfocus") << QStringLiteral("--sync"));
     x.Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    const auto asked = [&] { return x.Xdotool(vantelWindows).trimmed().split('\n').size() == 2; };
+    ASSERT_TRUE(WaitUntil(asked, kWaitMs)) << "Esc did not ask before quitting";
+    x.Xdotool({QStringLiteral("key"), QStringLiteral("q")});   // Quit
     const auto finished = [] {
         const QStringList logs = Logs();
         return !logs.isEmpty() && logs.first().contains(QStringLiteral("ERROR SUMMARY"));

@@ -1,6 +1,7 @@
 #!/bin/sh
 # The real game under valgrind's memcheck on a virtual X display: a round played through the real
-# window with the real pointer, the window closed with Esc, and memcheck's verdict read back.
+# window with the real pointer, the window closed with Esc (the quit question answered), and
+# memcheck's verdict read back.
 # Usage: tests/hardening/valgrind-round.sh [build folder]   (after the build folder is built)
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)

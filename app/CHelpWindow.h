@@ -1,0 +1,23 @@
+#pragma once
+// The instructions, shown inside the game: a window of its own beside the board that reads the
+// help page and follows its links, so no browser is needed. It belongs to the game's window, so
+// it takes input while the game runs and closes with it; Esc or its close box hide it.
+
+#include <QTextBrowser>
+
+class CHelpWindow : public QTextBrowser {
+    Q_OBJECT
+public:
+    // `page` is the help file; `owner` the game's window.
+    CHelpWindow(const QString& page, QWidget* owner);
+
+    // Shows the window in front, where it was left; a hidden window comes back as it was.
+    void Present();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void ApplyHouseColours();
+    void SizeToScreen();
+};

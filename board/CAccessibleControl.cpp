@@ -1,0 +1,72 @@
+#include "CAccessibleControl.h"
+
+#include <QAbstractButton>
+
+#include "AccessibleText.h"
+#include "CNumbers.h"
+
+namespace {
+
+const char* const kDescribedClasses[] = {"CGuessChip", "CScoreChip", "CCenterChip", "CNumbers",
+                                         "CBitmapButton", "CBoardView", "CCentreView"};
+
+}  // namespace
+
+CAccessibleControl::CAccessibleControl(QWidget* w) : QAccessibleWidget(w) {}
+
+QAccessible::Role CAccessibleControl::role() const
+{
+    using Kind = ControlPlace::Kind;
+    if (qobject_cast<const QAbstractButton*>(widget()) != nullptr) return QAccessible::Button;
+    if (qobject_cast<const CNumbers*>(widget()) != nullptr) return QAccessible::StaticText;
+    const Kind kind = ControlPlace::Of(widget()).kind;
+    return kind == Kind::BoardView || kind == Kind::CentreView ? QAccessible::Grouping : QAccessible::Graphic;
+}
+
+QString CAccessibleControl::text(QAccessible::Text t) const
+{
+    const ControlPlace place = ControlPlace::Of(widget());
+    if (place.kind != ControlPlace::Kind::None) {
+        if (t == QAccessible::Name) return accessibletext::Name(place);
+        if (t == QAccessible::Description) return accessibletext::Description(place);
+    }
+    const QString named = QAccessibleWidget::text(t);
+    const auto* button = qobject_cast<const QAbstractButton*>(widget());
+    return named.isEmpty() && t == QAccessible::Name && button != nullptr ? button->text() : named;
+}
+
+QStringList CAccessibleControl::actionNames() const
+{
+    QStringList names = QAccessibleWidget::actionNames();
+    if (qobject_cast<const QAbstractButton*>(widget()) != nullptr) names.prepend(pressAction());
+    return names;
+}
+
+// The same press the mouse gives; a hidden button cannot be pressed.
+void CAccessibleControl::doAction(const QString& action)
+{
+    auto* button = qobject_cast<QAbstractButton*>(widget());
+    if (action == pressAction() && button != nullptr) {
+        if (button->isVisible() && button->isEnabled()) button->click();
+        return;
+    }
+    QAccessibleWidget::doAction(action);
+}
+
+bool CAccessibleControl::Install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&CAccessibleControl::Create);
+        return true;
+    }();
+    return installed;
+}
+
+QAccessibleInterface* CAccessibleControl::Create(const QString& key, QObject* object)
+{
+    if (object == nullptr || !object->isWidgetType()) return nullptr;
+    for (const char* name : kDescribedClasses) {
+        if (key == QLatin1String(name)) return new CAccessibleControl(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
