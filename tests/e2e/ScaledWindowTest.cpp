@@ -52,19 +52,3 @@ INSTANTIATE_TEST_SUITE_P(LaptopScreens, ScaledWindowTest,
                              const QSize s = info.param.screen;
                              return std::to_string(s.width()) + "x" + std::to_string(s.height());
                          });
-
-class RoomyScreenTest : public GameWindowTest {
-protected:
-    void SetUp() override { Start(QSize(1920, 1200)); }
-};
-
-TEST_F(RoomyScreenTest, ABoardThatFitsIsShownAtItsOwnSize)
-{
-    EXPECT_EQ(window.size(), QSize(1571, 809));
-    EXPECT_EQ(view->Scale(), 1.0);
-    const QImage shot = x.Grab();
-    for (int k = 0; k < 6; ++k) {
-        EXPECT_TRUE(view->ShowsChip(shot, BoardView::Tray(0, k), k + 1)) << k;
-        EXPECT_TRUE(view->ShowsChip(shot, BoardView::Tray(1, k), k + 7)) << k;
-    }
-}

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "CAboutDlg.h"
-#include "CVantel2Dlg.h"
+#include "DialogUnits.h"
 #include "StatsFiles.h"
 #include "StatsTestSupport.h"
 #include "VantelEvents.h"
@@ -395,69 +395,4 @@ TEST_F(AboutDlgTest, AMissingSheetLeavesTheCellsBlackAndTheWindowWorking)
     EXPECT_EQ(shot.pixelColor(dlg.Control(1252)->geometry().center()), QColor(Qt::black));
     Click(dlg, 1292);
     EXPECT_EQ(dlg.SelectedVariant(), 2);
-}
-
-// The real game window restarts under the chosen variant while its first round is still open.
-namespace {
-
-void Drop(CVantel2Dlg& main, int b, int k, int value)
-{
-    CGameEngine& g = main.Game();
-    const int row = b == board::kShapes ? g.m_nShapesRow : g.m_nColorsRow;
-    main.Controls().boards[b].guess[4 * row + k].m_nValue = value;
-    QEvent e(b == board::kShapes ? UM_SHAPES_DROP : UM_COLORS_DROP);
-    QCoreApplication::sendEvent(&main, &e);
-}
-
-void SolveBoard(CVantel2Dlg& main, int b)
-{
-    CGameEngine& g = main.Game();
-    const int32_t* code = b == board::kShapes ? g.m_nCodeShapes : g.m_nCodeColors;
-    const int row = b == board::kShapes ? g.m_nShapesRow : g.m_nColorsRow;
-    for (int k = 0; k < g.m_nCodeLength; ++k) Drop(main, b, k, code[k] + 6 * b);
-    main.Controls().boards[b].guessButtons[row].click();
-}
-
-}  // namespace
-
-TEST_F(AboutDlgTest, TheGameRestartsInTheNewVariantDuringItsFirstRound)
-{
-    CVantel2Dlg main(data.path(), app.path());
-    ASSERT_EQ(main.Game().m_nVariant, 1);
-    Drop(main, board::kShapes, 0, 3);
-    Drop(main, board::kShapes, 3, 5);
-    ASSERT_EQ(main.Controls().boards[0].guess[3].m_nValue, 5);
-
-    CAboutDlg dlg(Base(), app.path(), &main);
-    dlg.show();
-    Click(dlg, 1292);
-    QTest::keyClick(&dlg, Qt::Key_Escape);
-
-    const CGameEngine& g = main.Game();
-    EXPECT_EQ(g.m_nVariant, 2);
-    EXPECT_EQ(g.m_nCodeLength, 3);
-    EXPECT_EQ(g.m_nRoundsCompleted, 0);
-    EXPECT_EQ(main.Controls().boards[0].guess[0].m_nValue, 0);
-    EXPECT_EQ(main.Controls().boards[0].guess[3].m_nValue, 16);   // the fourth column is out of play
-    EXPECT_EQ(main.Controls().boards[1].guess[3].m_nValue, 16);
-    EXPECT_FALSE(std::filesystem::exists(Hsc()));                  // nothing recorded
-}
-
-TEST_F(AboutDlgTest, AfterTheFirstRoundTheNewVariantWaitsForTheNextGame)
-{
-    CVantel2Dlg main(data.path(), app.path());
-    SolveBoard(main, board::kShapes);
-    SolveBoard(main, board::kColors);
-    ASSERT_EQ(main.Game().m_nRoundsCompleted, 1);
-    const int32_t scoreBefore = main.Game().m_nRoundScores[0];
-
-    CAboutDlg dlg(Base(), app.path(), &main);
-    dlg.show();
-    Click(dlg, 1277);
-    dlg.close();
-
-    EXPECT_EQ(main.Game().m_nVariant, 1);
-    EXPECT_EQ(main.Game().m_nRoundsCompleted, 1);
-    EXPECT_EQ(main.Game().m_nRoundScores[0], scoreBefore);
-    EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x00, 0x00}));
 }

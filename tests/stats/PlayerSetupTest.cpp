@@ -1,98 +1,15 @@
-// Data folders set up the ways players set them up: files and folders made read-only, files kept
-// elsewhere through links, FIFOs in a file's place, a lock another program holds. The game must
-// respect each one and never hang on any.
+// Data folders set up the ways players set them up: files kept elsewhere through links, FIFOs in a
+// file's place, a lock another program holds. The game must respect each one and never hang on any.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-
-#include <algorithm>
 
 #include "StatsTestSupport.h"
 
 using namespace stats;
 namespace fs = std::filesystem;
 
-namespace {
-
-mode_t ModeOf(const fs::path& file)
-{
-    struct stat st {};
-    ::lstat(file.c_str(), &st);
-    return st.st_mode & 07777;
-}
-
-void SetMode(const fs::path& path, mode_t mode) { ASSERT_EQ(::chmod(path.c_str(), mode), 0) << path; }
-
-std::vector<std::string> Names(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-}  // namespace
-
 using PlayerSetup = TempBase;
-
-// Permissions bind an ordinary user only: as root these tests run their writes as nobody.
-class PlayerPermissions : public TempBase {
-protected:
-    void SetUp() override
-    {
-        TempBase::SetUp();
-        GiveToPlayer();
-        const int reach = InChild([&] { return ::access(root.c_str(), W_OK | X_OK) == 0 ? 0 : 1; }, true);
-        if (reach == kNoPlayer) GTEST_SKIP() << "running as root, and unable to become the user nobody";
-        if (reach != 0) GTEST_SKIP() << "the user nobody cannot reach the temporary folder " << root;
-    }
-
-    // `body` as the player, over files that are the player's own.
-    int AsPlayer(const std::function<int()>& body)
-    {
-        GiveToPlayer();
-        return InChild(body, true);
-    }
-};
-
-TEST_F(PlayerPermissions, ReadOnlyFilesAreNeitherReplacedNorMadeWritable)
-{
-    WriteBytes(Hsc(), kFirstGame37);
-    WriteBytes(Cfg(), {0x00, 0x00});
-    SetMode(Hsc(), 0444);
-    SetMode(Cfg(), 0400);
-    const int saved = AsPlayer([&] {
-        RecordFinishedGame(base, 1, 20);
-        return SaveActiveVariant(base, 2) ? 1 : 0;
-    });
-    EXPECT_EQ(saved, 0) << "a variant that was not stored is reported as stored";
-    EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
-    EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x00, 0x00}));
-    EXPECT_EQ(ModeOf(Hsc()), 0444u);
-    EXPECT_EQ(ModeOf(Cfg()), 0400u);
-    EXPECT_TRUE(Leftovers().empty());
-}
-
-TEST_F(PlayerPermissions, AReadOnlyFolderStillHasItsWritableFilesWrittenInPlace)
-{
-    WriteBytes(Hsc(), kFirstGame37);
-    SetMode(Hsc(), 0600);
-    SetMode(Data(), 0555);
-    const int saved = AsPlayer([&] {
-        RecordFinishedGame(base, 1, 20);
-        return SaveActiveVariant(base, 2) ? 1 : 0;
-    });
-    StatsTable records = FilledWith(kRecordingDefaults);
-    ASSERT_EQ(ReadStatistics(Hsc(), records), ReadOutcome::Read);
-    EXPECT_EQ(records[1], (StatsRecord{2, 57, 20}));
-    EXPECT_EQ(ReadBytes(Hsc()).size(), kStatisticsBytes);
-    EXPECT_EQ(ModeOf(Hsc()), 0600u);
-    // No configuration file can be made in such a folder, and the save says so.
-    EXPECT_EQ(saved, 0);
-    EXPECT_EQ(Names(Data()), std::vector<std::string>{kStatisticsFileName});
-}
 
 TEST_F(PlayerSetup, LinkedFilesAreWrittenThroughAndStayLinks)
 {

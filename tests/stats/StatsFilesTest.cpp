@@ -1,6 +1,5 @@
 #include <unistd.h>
 
-#include "BaseFolder.h"
 #include "StatsTestSupport.h"
 
 using namespace stats;
@@ -235,30 +234,4 @@ TEST_F(StatsFiles, AnyPathWorks)
     int32_t variant = 1;
     LoadActiveVariant(base, variant);
     EXPECT_EQ(variant, 2);
-}
-
-TEST(StatsBaseFolder, ComesFromTheEnvironmentsBytesAndNeverFromARelativeFolder)
-{
-    struct Case {
-        const char* xdgDataHome;
-        const char* home;
-        const char* base;
-    };
-    const Case cases[] = {
-        {"/data/xdg", "/home/ann", "/data/xdg"},
-        {nullptr, "/home/ann", "/home/ann/.local/share"},
-        {"", "/home/ann", "/home/ann/.local/share"},
-        {"relative/xdg", "/home/ann", "/home/ann/.local/share"},
-        {"/data/xdg", nullptr, "/data/xdg"},
-        {nullptr, "/home/Jos\xe9", "/home/Jos\xe9/.local/share"},
-        {"/data/Jos\xe9", "/home/ann", "/data/Jos\xe9"},
-        {nullptr, nullptr, ""},
-        {nullptr, "", ""},
-        {"relative/xdg", "home/ann", ""},
-        {"", ".", ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(BaseFolderFromEnvironment(c.xdgDataHome, c.home).native(), c.base)
-            << (c.xdgDataHome ? c.xdgDataHome : "(unset)") << ", " << (c.home ? c.home : "(unset)");
-    }
 }

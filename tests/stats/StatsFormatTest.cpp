@@ -24,7 +24,7 @@ int32_t SplitOf(const Bytes& b) { return DecodeSplitValue(b.data()); }
 
 }  // namespace
 
-TEST(StatsWord, IsLittleEndianTwosComplement)
+TEST(StatsFormat, WordIsLittleEndianTwosComplement)
 {
     EXPECT_EQ(Word(0x25), (Bytes{0x25, 0x00}));
     EXPECT_EQ(Word(999), (Bytes{0xE7, 0x03}));
@@ -36,7 +36,7 @@ TEST(StatsWord, IsLittleEndianTwosComplement)
     }
 }
 
-TEST(StatsSplitValue, MatchesTheStoredVectors)
+TEST(StatsFormat, SplitValueMatchesTheStoredVectors)
 {
     EXPECT_EQ(Split(40000), (Bytes{0x40, 0x1C, 0x01, 0x00}));
     EXPECT_EQ(Split(32768), (Bytes{0x00, 0x00, 0x01, 0x00}));
@@ -44,7 +44,7 @@ TEST(StatsSplitValue, MatchesTheStoredVectors)
     EXPECT_EQ(SplitOf({0x40, 0x1C, 0x01, 0x00}), 40000);
 }
 
-TEST(StatsSplitValue, CountsUpToTheCeilingSurviveAndLargerOnesStopThere)
+TEST(StatsFormat, SplitValueCountsUpToTheCeilingSurviveAndLargerOnesStopThere)
 {
     EXPECT_EQ(kMaxCount, (1 << 30) - 1);
     for (int32_t v : {0, 1, 32767, 32768, 65535, 65536, 1000000, kMaxCount - 1, kMaxCount}) {
@@ -57,21 +57,21 @@ TEST(StatsSplitValue, CountsUpToTheCeilingSurviveAndLargerOnesStopThere)
     EXPECT_EQ(Split(-5), Split(0));
 }
 
-TEST(StatsSplitValue, DamagedWordsReadWithoutOverflow)
+TEST(StatsFormat, SplitValueDamagedWordsReadWithoutOverflow)
 {
     EXPECT_EQ(SplitOf({0xFF, 0xFF, 0xFF, 0xFF}), -1 - 32768);
     EXPECT_EQ(SplitOf({0x00, 0x80, 0x00, 0x80}), -32768 - 32768 * 32768);
     EXPECT_EQ(SplitOf({0xFF, 0xFF, 0x05, 0x00}), 5 * 32768 - 1);
 }
 
-TEST(StatsFileBytes, FirstGameOfVariantOneWithTotal37)
+TEST(StatsFormat, FileBytesFirstGameOfVariantOneWithTotal37)
 {
     StatsTable records = FilledWith(kRecordingDefaults);
     AddFinishedGame(records[1], 37);
     EXPECT_EQ(EncodeStatistics(records), kFirstGame37);
 }
 
-TEST(StatsFileBytes, ShortInputFillsOnlyItsCompleteRecords)
+TEST(StatsFormat, FileBytesShortInputFillsOnlyItsCompleteRecords)
 {
     const StatsRecord untouched{7, 8, 9};
     StatsTable records = FilledWith(untouched);
@@ -87,7 +87,7 @@ TEST(StatsFileBytes, ShortInputFillsOnlyItsCompleteRecords)
     EXPECT_EQ(records[0], (StatsRecord{4, 0, 999}));
 }
 
-TEST(StatsAddFinishedGame, KeepsTheLowestTotalAsBest)
+TEST(StatsFormat, AddingAGameKeepsTheLowestTotalAsBest)
 {
     StatsRecord r{3, 120, 40};
     AddFinishedGame(r, 40);
@@ -98,7 +98,7 @@ TEST(StatsAddFinishedGame, KeepsTheLowestTotalAsBest)
     EXPECT_EQ(r, (StatsRecord{6, 299, 39}));
 }
 
-TEST(StatsAddFinishedGame, CountsStopAtTheCeiling)
+TEST(StatsFormat, AddingAGameCountsStopAtTheCeiling)
 {
     StatsRecord r{kMaxCount - 1, kMaxCount - 50, 20};
     AddFinishedGame(r, 30);
@@ -109,7 +109,7 @@ TEST(StatsAddFinishedGame, CountsStopAtTheCeiling)
     EXPECT_EQ(r, (StatsRecord{kMaxCount, kMaxCount, 20}));
 }
 
-TEST(StatsAddFinishedGame, DamagedValuesRestartFromNothing)
+TEST(StatsFormat, AddingAGameDamagedValuesRestartFromNothing)
 {
     StatsRecord r{INT32_MIN, INT32_MIN, -7};
     AddFinishedGame(r, 30);

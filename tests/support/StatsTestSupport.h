@@ -3,9 +3,11 @@
 
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +62,30 @@ inline int InChild(const std::function<int()>& body, bool asPlayer = false)
     if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+// A file's permission bits, and a folder's names in order.
+inline mode_t ModeOf(const std::filesystem::path& file)
+{
+    struct stat st {};
+    ::lstat(file.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+inline void SetMode(const std::filesystem::path& path, mode_t mode)
+{
+    ASSERT_EQ(::chmod(path.c_str(), mode), 0) << path;
+}
+
+inline std::vector<std::string> Names(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 
 class TempBase : public ::testing::Test {
 protected:

@@ -28,7 +28,7 @@ constexpr int kDragTries = 3;
 QPoint Centre(const QRect& r) { return r.center(); }
 
 
-class PlayTest : public GameWindowTest {
+class PointerRound : public GameWindowTest {
 protected:
     RoundPlay Play() const { return {x, *view, kDragTries, 3000}; }
 
@@ -184,7 +184,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PlayTest, ARoundPlayedWithThePointerEndsWithNextRound)
+TEST_F(PointerRound, ARoundPlayedWithThePointerEndsWithNextRound)
 {
     x.Snapshot(QStringLiteral("1-start"));
     const auto started = std::chrono::steady_clock::now();
@@ -238,7 +238,7 @@ TEST_F(PlayTest, ARoundPlayedWithThePointerEndsWithNextRound)
     x.Snapshot(QStringLiteral("4-next-round"));
 }
 
-TEST_F(PlayTest, CursorPicturesTheChipWhereItWouldLand)
+TEST_F(PointerRound, CursorPicturesTheChipWhereItWouldLand)
 {
     if (!CanReadCursor(x.Display())) GTEST_SKIP() << "this build cannot read the X cursor (no XFixes)";
     const QImage blue(QStringLiteral(":/art/cursor_136.png"));
