@@ -56,7 +56,7 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
     setAutoFillBackground(true);
 
     for (CScaledView* view : Views()) view->setParent(this);
-    setMinimumSize(boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), boardscale::kMinScale).size());
+    setMinimumSize(boardscale::Scaled(NaturalSize(), boardscale::kMinScale));
     resize(NaturalSize());
     ApplyScale(1.0);   // the views are built at scale 1; this puts them in the window
     setWindowIcon(m_hIcon);
@@ -106,7 +106,7 @@ void CVantel2Dlg::ApplyScale(double scale)
     m_scale = scale;
     m_placedSize = size();
     m_sprites.SetScale(scale);
-    const QSize board = boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), scale).size();
+    const QSize board = boardscale::Scaled(NaturalSize(), scale);
     // Centred, the rest of the window black; a window held below the smallest scale shows the top left.
     const QPoint origin(std::max(0, (width() - board.width()) / 2), std::max(0, (height() - board.height()) / 2));
     // Every control moves: the window is painted once, whole, rather than piece by piece as each
@@ -128,7 +128,7 @@ void CVantel2Dlg::FitToScreen()
     // The frame is only guessed until the window is shown: it is checked again once it is known.
     m_bCheckFrame = !isVisible();
     const double scale = boardscale::ScaleForScreen(*this, NaturalSize());
-    resize(boardscale::Scaled(QRect(QPoint(0, 0), NaturalSize()), scale).size());
+    resize(boardscale::Scaled(NaturalSize(), scale));
     ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
 }
 

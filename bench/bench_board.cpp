@@ -133,7 +133,7 @@ protected:
 void ShowAtScale(int percent)
 {
     CVantel2Dlg& dlg = Game().dlg;
-    dlg.resize(boardscale::Scaled(QRect(QPoint(0, 0), CVantel2Dlg::NaturalSize()), percent / 100.0).size());
+    dlg.resize(boardscale::Scaled(CVantel2Dlg::NaturalSize(), percent / 100.0));
     ShowAlone(dlg);
     QCoreApplication::processEvents();
     SyncWithDisplay();
@@ -166,9 +166,9 @@ void ResizeStep(benchmark::State& state)
 {
     CVantel2Dlg& dlg = Game().dlg;
     ShowAtScale(100);
-    const QRect natural(QPoint(0, 0), CVantel2Dlg::NaturalSize());
+    const QSize natural = CVantel2Dlg::NaturalSize();
     const double s = state.range(0) / 100.0;
-    const QSize sizes[2] = {boardscale::Scaled(natural, s).size(), boardscale::Scaled(natural, s + 0.03).size()};
+    const QSize sizes[2] = {boardscale::Scaled(natural, s), boardscale::Scaled(natural, s + 0.03)};
     int next = 0;
     for (auto _ : state) {
         QElapsedTimer clock;

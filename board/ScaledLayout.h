@@ -19,6 +19,8 @@ constexpr double kMinScale = 0.6;
 
 // `r` times `scale`, each edge rounded to the nearest pixel.
 QRect Scaled(const QRect& r, double scale);
+// The size of a whole window's contents, `natural` at scale 1, shown at `scale`.
+inline QSize Scaled(QSize natural, double scale) { return Scaled(QRect(QPoint(0, 0), natural), scale).size(); }
 
 // The largest scale at which `natural` fits into `area`, never below the floor.
 double ScaleToFit(QSize area, QSize natural);

@@ -86,7 +86,7 @@ void CAboutDlg::FitToScreen()
 {
     const QSize natural = DuToPx(aboutlayout::kWidthDu, aboutlayout::kHeightDu);
     const double scale = boardscale::ScaleForScreen(*this, natural);
-    setFixedSize(boardscale::Scaled(QRect(QPoint(0, 0), natural), scale).size());
+    setFixedSize(boardscale::Scaled(natural, scale));
     m_layout.Apply(scale, QPoint(0, 0));
     m_sprites.SetScale(scale);
     QFont font = m_saveFailed.font();

@@ -30,7 +30,7 @@ protected:
         window = x.WindowGeometry();
         const QSize natural(layout::DuToPxX(layout::kWidthDu), layout::DuToPxY(layout::kHeightDu));
         const double scale = boardscale::ScaleToFit(window.size(), natural);
-        const QSize board = boardscale::Scaled(QRect(QPoint(0, 0), natural), scale).size();
+        const QSize board = boardscale::Scaled(natural, scale);
         view->SetScale(scale, QPoint((window.width() - board.width()) / 2, (window.height() - board.height()) / 2));
         // The window is up once the first game is drawn: both trays full.
         ASSERT_TRUE(x.WaitFor([&](const QImage& s) {
