@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "ChipLabels.h"
-#include "RegularFile.h"
+#include "PictureFile.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ namespace {
 QPixmap ReadSheet(const QString& folder, const char* name)
 {
     QFile file;
-    if (!OpenRegularFile(QDir(folder).filePath(QString::fromLatin1(name)), file)) return {};
+    if (!OpenPictureFile(QDir(folder).filePath(QString::fromLatin1(name)), file)) return {};
     QImageReader reader(&file);
     return QPixmap::fromImage(reader.read());
 }

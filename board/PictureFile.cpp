@@ -1,4 +1,4 @@
-#include "RegularFile.h"
+#include "PictureFile.h"
 
 #if defined(Q_OS_UNIX)
 #include <fcntl.h>
@@ -6,7 +6,7 @@
 #include <unistd.h>
 #endif
 
-bool OpenRegularFile(const QString& path, QFile& file)
+bool OpenPictureFile(const QString& path, QFile& file)
 {
 #if defined(Q_OS_UNIX)
     // Opened without waiting for a writer, then checked on the open file itself, so nothing can

@@ -13,7 +13,7 @@
 #include <memory>
 #include <thread>
 
-#include "RegularFile.h"
+#include "PictureFile.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ QByteArray ReadWithin(const QString& path, bool* waited)
     std::future<QByteArray> read = result->get_future();
     std::thread([result, path] {
         QFile file;
-        result->set_value(OpenRegularFile(path, file) ? file.readAll() : QByteArray("not opened"));
+        result->set_value(OpenPictureFile(path, file) ? file.readAll() : QByteArray("not opened"));
     }).detach();
     *waited = read.wait_for(std::chrono::seconds(5)) != std::future_status::ready;
     return *waited ? QByteArray() : read.get();
@@ -32,7 +32,7 @@ QByteArray ReadWithin(const QString& path, bool* waited)
 
 }  // namespace
 
-TEST(RegularFile, AnythingButARegularFileReadsAsMissingWithoutWaiting)
+TEST(PictureFile, AnythingButARegularFileReadsAsMissingWithoutWaiting)
 {
     QTemporaryDir dir;
     const QString fifo = dir.filePath("fifo");
