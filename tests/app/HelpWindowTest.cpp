@@ -12,8 +12,19 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
 #include "CHelpWindow.h"
 #include "CVantel2Dlg.h"
+#include "HelpFile.h"
+#include "StatsTestSupport.h"
 
 namespace {
 
@@ -101,3 +112,85 @@ TEST_F(HelpWindowTest, TheHelpTakesKeysWhileTheGamesWindowRunsModally)
     EXPECT_FALSE(help.isVisible());
     EXPECT_TRUE(dlg.isVisible());
 }
+
+namespace {
+
+// What a player may have put in the help page's place, made in the program's folder.
+struct HostilePage {
+    const char* name;
+    std::function<void(const std::filesystem::path& appFolder)> make;
+    bool pageShown;   // the page itself is read; else the window says it could not be
+};
+
+void MakeFifo(const std::filesystem::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }
+
+const HostilePage kHostilePages[] = {
+    {"Fifo", [](const std::filesystem::path& app) { MakeFifo(app / "Vantel.html"); }, false},
+    {"LinkToDevZero",
+     [](const std::filesystem::path& app) { std::filesystem::create_symlink("/dev/zero", app / "Vantel.html"); },
+     false},
+    {"OversizedFile",
+     [](const std::filesystem::path& app) {
+         std::ofstream(app / "Vantel.html") << "<html><body>big</body></html>";
+         std::filesystem::resize_file(app / "Vantel.html", kHelpFileLimit + 1);
+     },
+     false},
+    {"ImageThatIsAFifo",
+     [](const std::filesystem::path& app) {
+         std::ofstream(app / "Vantel.html") << "<html><head><title>Vantel</title></head>"
+                                               "<body><img src=\"chip.png\"><p>text</p></body></html>";
+         MakeFifo(app / "chip.png");
+     },
+     true},
+};
+
+// The mapped (0) or resident (1) memory of this process, in KiB.
+long MemoryKiB(int which)
+{
+    long sizes[2] = {0, 0};
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &sizes[0], &sizes[1]) != 2) sizes[which] = 0;
+        std::fclose(f);
+    }
+    return sizes[which] * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+long ResidentKiB() { return MemoryKiB(1); }
+
+// A page read without limit meets this ceiling long before it hurts the machine.
+void CapAddressSpace(long extraKiB)
+{
+    const rlim_t cap = static_cast<rlim_t>(MemoryKiB(0) + extraKiB) * 1024;
+    const rlimit limit{cap, cap};
+    ::setrlimit(RLIMIT_AS, &limit);
+}
+
+class HostileHelpPageTest : public ::testing::TestWithParam<HostilePage> {
+protected:
+    QTemporaryDir data;
+    QTemporaryDir app;
+};
+
+}  // namespace
+
+TEST_P(HostileHelpPageTest, F1NeitherHangsNorEatsMemoryWhateverStandsInThePagesPlace)
+{
+    GetParam().make(app.path().toStdString());
+    const int result = InChild([&] {
+        constexpr long kRoomKiB = 64 * 1024;
+        CapAddressSpace(8 * kRoomKiB);
+        CVantel2Dlg dlg{data.path(), app.path()};
+        const long before = ResidentKiB();
+        dlg.OnSysCommand(CVantel2Dlg::IDM_INSTRUCTIONS);
+        CHelpWindow* help = dlg.HelpWindow();
+        if (help == nullptr) return 2;
+        help->grab();   // lays out and paints the page, pictures and all
+        if (ResidentKiB() - before > kRoomKiB) return 3;
+        const QString text = help->toPlainText();
+        if (GetParam().pageShown) return text.contains(QStringLiteral("text")) ? 0 : 4;
+        return text == QStringLiteral("The instructions could not be opened.") ? 0 : 5;
+    });
+    EXPECT_EQ(result, 0) << "-1 hung, 2 no window, 3 memory grew, 4 page not shown, 5 no message";
+}
+
+INSTANTIATE_TEST_SUITE_P(HelpPage, HostileHelpPageTest, ::testing::ValuesIn(kHostilePages),
+                         [](const ::testing::TestParamInfo<HostilePage>& p) { return std::string(p.param.name); });
