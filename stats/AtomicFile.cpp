@@ -161,6 +161,12 @@ WriteOutcome WriteInPlaceIfUnchanged(const fs::path& path, int fd, const std::ve
     return WriteInPlace(fd, bytes) ? WriteOutcome::Written : WriteOutcome::Failed;
 }
 
+bool HasOtherNames(int fd)
+{
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && st.st_nlink > 1;
+}
+
 WriteOutcome Write(const fs::path& target, const std::vector<uint8_t>& bytes, const FileStamp* read)
 {
     const std::optional<fs::path> file = FollowLinks(target);
@@ -169,6 +175,8 @@ WriteOutcome Write(const fs::path& target, const std::vector<uint8_t>& bytes, co
     // FIFO or a folder in its place stays untouched.
     const UniqueFd existing(OpenRegularFile(*file, O_WRONLY | O_NOFOLLOW));
     if (!existing && errno != ENOENT) return WriteOutcome::Failed;
+    // A rename would part a file's other names (a player's backup made with ln) from its content.
+    if (existing && HasOtherNames(existing.Get())) return WriteInPlaceIfUnchanged(*file, existing.Get(), bytes, read);
     const WriteOutcome replaced = ReplaceWithTemporary(*file, existing, bytes, read);
     if (replaced != WriteOutcome::Failed) return replaced;
     // A folder the player made read-only still lets its writable files be written.

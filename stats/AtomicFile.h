@@ -37,7 +37,8 @@ enum class WriteOutcome {
 // opens for writing: a read-only file keeps its content and mode, as when it cannot be opened for
 // writing. A symbolic link is written through, and stays a link. The new content goes to a temporary
 // file beside the file, flushed to the disk and renamed over it with the file's mode; where the
-// folder takes no new file (made read-only), a writable file is written in place instead. On any
+// folder takes no new file (made read-only), and for a file with more than one hard link, so that
+// every name keeps the new content, a writable file is written in place instead. On any
 // failure the file keeps its content, no temporary file stays behind and false is returned.
 bool WriteFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes);
 

@@ -191,3 +191,24 @@ TEST_F(StatsSafeWrite, AFileThatKeepsChangingIsLeftToItsWriterAndTheGameReported
     EXPECT_EQ(ReadBytes(Hsc()), EncodeStatistics(theirs));
     EXPECT_TRUE(Leftovers().empty());
 }
+
+TEST_F(StatsSafeWrite, AHardLinkedDataFileKeepsEveryNameOnTheNewContent)
+{
+    WriteBytes(Hsc(), kFirstGame37);
+    WriteBytes(Cfg(), {0x00, 0x00});
+    const fs::path backup = root / "hsc backup";
+    const fs::path cfgBackup = root / "cfg backup";
+    fs::create_hard_link(Hsc(), backup);
+    fs::create_hard_link(Cfg(), cfgBackup);
+    EXPECT_TRUE(RecordFinishedGame(base, 1, 20));
+    EXPECT_TRUE(SaveActiveVariant(base, 2));
+
+    StatsTable records = FilledWith(kRecordingDefaults);
+    ASSERT_EQ(ReadStatistics(Hsc(), records), ReadOutcome::Read);
+    EXPECT_EQ(records[1], (StatsRecord{2, 57, 20}));
+    EXPECT_EQ(ReadBytes(backup), ReadBytes(Hsc()));
+    EXPECT_EQ(fs::hard_link_count(Hsc()), 2u);
+    EXPECT_EQ(ReadBytes(cfgBackup), (Bytes{0x02, 0x00}));
+    EXPECT_EQ(fs::hard_link_count(Cfg()), 2u);
+    EXPECT_TRUE(Leftovers().empty());
+}
