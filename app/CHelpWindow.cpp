@@ -22,6 +22,9 @@ CHelpWindow::CHelpWindow(const QString& page, QWidget* owner) : QTextBrowser(own
     setWindowFlags(Qt::Window);
     setOpenLinks(true);           // the page's own links, to its sections, move within it
     setOpenExternalLinks(false);  // and nothing leaves the game
+    // Read as a document: a caret that the arrows move line by line, and a screen reader with
+    // it; Tab goes from link to link and Enter follows one.
+    setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     // The page wraps to the window's width; its centring margins can come out a pixel wider.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ApplyHouseColours();

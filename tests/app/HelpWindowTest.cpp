@@ -2,6 +2,7 @@
 // reach it while the game's own window runs modally.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -111,6 +112,57 @@ TEST_F(HelpWindowTest, TheHelpTakesKeysWhileTheGamesWindowRunsModally)
     QTest::keyClick(help.windowHandle(), Qt::Key_Escape);
     EXPECT_FALSE(help.isVisible());
     EXPECT_TRUE(dlg.isVisible());
+}
+
+TEST_F(HelpWindowTest, TheHelpIsReadWithACaretThatTheKeysMoveAndTabReachesItsLinks)
+{
+    PressF1();
+    CHelpWindow& help = *dlg.HelpWindow();
+    ASSERT_EQ(help.textCursor().position(), 0);
+    const int top = help.cursorRect().top();
+
+    // Down moves the caret itself, a line at a time, without selecting.
+    QTest::keyClick(&help, Qt::Key_Down);
+    EXPECT_GT(help.textCursor().position(), 0);
+    EXPECT_GT(help.cursorRect().top(), top);
+    EXPECT_FALSE(help.textCursor().hasSelection());
+    // Where a screen reader finds the caret, and the line it reads there.
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&help);
+    ASSERT_NE(read, nullptr);
+    ASSERT_NE(read->textInterface(), nullptr);
+    EXPECT_EQ(read->textInterface()->cursorPosition(), help.textCursor().position());
+    int start = -1, end = -1;
+    const QString line = read->textInterface()->textAtOffset(help.textCursor().position(), QAccessible::LineBoundary, &start, &end);
+    EXPECT_EQ(start, help.textCursor().position());   // the caret stands at the start of a line
+    EXPECT_GT(end, start);
+    EXPECT_EQ(line, help.toPlainText().mid(start, end - start));
+
+    QTest::keyClick(&help, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(help.textCursor().position(), help.document()->characterCount() - 1);
+    EXPECT_GT(help.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(help.viewport()->rect().contains(help.cursorRect()));   // the page follows the caret
+    QTest::keyClick(&help, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(help.textCursor().position(), 0);
+    EXPECT_TRUE(help.viewport()->rect().contains(help.cursorRect()));
+
+    // Tab reaches the first link, the contents' first entry, and Enter follows it.
+    QTest::keyClick(&help, Qt::Key_Tab);
+    EXPECT_EQ(help.textCursor().selectedText(), "The two boards");
+    EXPECT_EQ(help.textCursor().charFormat().anchorHref(), "#boards");
+    QTest::keyClick(&help, Qt::Key_Return);
+    EXPECT_EQ(help.source().fragment(), "boards");
+}
+
+TEST_F(HelpWindowTest, AClosedHelpWindowLetsGoOfThePageAndShowsItAgainWhereItWasLeft)
+{
+    PressF1();
+    CHelpWindow& help = *dlg.HelpWindow();
+    help.verticalScrollBar()->setValue(200);
+    QTest::keyClick(&help, Qt::Key_Escape);
+    EXPECT_TRUE(help.document()->isEmpty());
+    PressF1();
+    EXPECT_EQ(help.documentTitle(), QString::fromUtf8("Vantel – Instructions"));
+    EXPECT_EQ(help.verticalScrollBar()->value(), 200);
 }
 
 namespace {
