@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 
 #include "CHelpWindow.h"
 #include "CVantel2Dlg.h"
@@ -132,7 +133,8 @@ TEST_F(HelpWindowTest, TheHelpIsReadWithACaretThatTheKeysMoveAndTabReachesItsLin
     ASSERT_NE(read->textInterface(), nullptr);
     EXPECT_EQ(read->textInterface()->cursorPosition(), help.textCursor().position());
     int start = -1, end = -1;
-    const QString line = read->textInterface()->textAtOffset(help.textCursor().position(), QAccessible::LineBoundary, &start, &end);
+    const QString line =
+        read->textInterface()->textAtOffset(help.textCursor().position(), QAccessible::LineBoundary, &start, &end);
     EXPECT_EQ(start, help.textCursor().position());   // the caret stands at the start of a line
     EXPECT_GT(end, start);
     EXPECT_EQ(line, help.toPlainText().mid(start, end - start));
@@ -173,6 +175,8 @@ struct HostilePage {
     std::function<void(const std::filesystem::path& appFolder)> make;
     bool pageShown;   // the page itself is read; else the window says it could not be
 };
+
+void PrintTo(const HostilePage& page, std::ostream* out) { *out << page.name; }
 
 void MakeFifo(const std::filesystem::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }
 
