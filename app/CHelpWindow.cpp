@@ -1,10 +1,15 @@
 #include "CHelpWindow.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QUrl>
 
 #include <algorithm>
+#include <optional>
+
+#include "HelpFile.h"
 
 namespace {
 
@@ -17,6 +22,9 @@ CHelpWindow::CHelpWindow(const QString& page, QWidget* owner) : QTextBrowser(own
     setWindowFlags(Qt::Window);
     setOpenLinks(true);           // the page's own links, to its sections, move within it
     setOpenExternalLinks(false);  // and nothing leaves the game
+    // Read as a document: a caret that the arrows move line by line, and a screen reader with
+    // it; Tab goes from link to link and Enter follows one.
+    setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     // The page wraps to the window's width; its centring margins can come out a pixel wider.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ApplyHouseColours();
@@ -28,6 +36,12 @@ CHelpWindow::CHelpWindow(const QString& page, QWidget* owner) : QTextBrowser(own
 
 void CHelpWindow::Present()
 {
+    if (m_bReleased) {
+        // The page is read afresh, as the player may have changed it, and shown where it was left.
+        m_bReleased = false;
+        reload();
+        verticalScrollBar()->setValue(m_nLeftAt);
+    }
     show();
     raise();
     activateWindow();
@@ -40,6 +54,36 @@ void CHelpWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTextBrowser::keyPressEvent(event);
+}
+
+// A page that cannot be read says so in the window instead of leaving it blank.
+void CHelpWindow::doSetSource(const QUrl& name, QTextDocument::ResourceType type)
+{
+    m_bPageUnreadable = false;
+    QTextBrowser::doSetSource(name, type);
+    if (m_bPageUnreadable) setPlainText(QStringLiteral("The instructions could not be opened."));
+}
+
+// Every file the page uses is read as the page itself: a regular file of a bounded size, never
+// waited for. Anything that is no local file is refused; an empty answer (rather than none) keeps
+// the document from trying the file itself.
+QVariant CHelpWindow::loadResource(int type, const QUrl& name)
+{
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    const std::optional<QByteArray> bytes =
+        url.isLocalFile() ? ReadHelpFile(url.toLocalFile()) : std::optional<QByteArray>();
+    if (bytes) return *bytes;
+    if (type == QTextDocument::HtmlResource) m_bPageUnreadable = true;
+    return QByteArray();
+}
+
+// Closed, the window keeps its place and the page's address but not the page.
+void CHelpWindow::closeEvent(QCloseEvent* event)
+{
+    m_nLeftAt = verticalScrollBar()->value();
+    m_bReleased = true;
+    document()->clear();
+    QTextBrowser::closeEvent(event);
 }
 
 // The page's own dark colours, also where the text browser does not read its style sheet.

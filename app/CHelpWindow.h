@@ -1,7 +1,8 @@
 #pragma once
 // The instructions, shown inside the game: a window of its own beside the board that reads the
 // help page and follows its links, so no browser is needed. It belongs to the game's window, so
-// it takes input while the game runs and closes with it; Esc or its close box hide it.
+// it takes input while the game runs and closes with it; Esc or its close box hide it, and let go
+// of the page until it is shown again.
 
 #include <QTextBrowser>
 
@@ -16,8 +17,15 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+    QVariant loadResource(int type, const QUrl& name) override;
 
 private:
     void ApplyHouseColours();
     void SizeToScreen();
+
+    bool m_bPageUnreadable = false;   // the last page asked for could not be read
+    bool m_bReleased = false;         // closed, and the page let go
+    int m_nLeftAt = 0;                // where the page was scrolled to when closed
 };

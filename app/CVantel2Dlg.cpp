@@ -269,12 +269,14 @@ void CVantel2Dlg::OpenHighScores()
     dlg.exec();
 }
 
+// Every game starts here; a note about the last one goes with it.
 void CVantel2Dlg::LoadActiveVariant(int32_t& variant)
 {
+    m_controls.centre.ShowUnrecordedNote(false);
     stats::LoadActiveVariant(m_dataBase, variant);
 }
 
 void CVantel2Dlg::RecordFinishedGame(int variant, int total)
 {
-    stats::RecordFinishedGame(m_dataBase, variant, total);
+    m_controls.centre.ShowUnrecordedNote(!stats::RecordFinishedGame(m_dataBase, variant, total));
 }

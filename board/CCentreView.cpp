@@ -1,5 +1,9 @@
 #include "CCentreView.h"
 
+#include <QPainter>
+
+#include <algorithm>
+
 CCentreView::CCentreView(QWidget* parent) : CScaledView(parent)
 {
     for (const layout::Entry& e : layout::CentrePlan()) Add(e, Control(e));
@@ -27,4 +31,39 @@ void CCentreView::BindSprites(const CSpriteSheet* sheet)
     for (CCenterChip& c : center) c.m_pSprites = sheet;
     for (CNumbers& c : roundDigits) c.m_pSprites = sheet;
     for (CNumbers& c : totalDigits) c.m_pSprites = sheet;
+}
+
+void CCentreView::ShowUnrecordedNote(bool shown)
+{
+    if (shown == m_bUnrecorded) return;
+    m_bUnrecorded = shown;
+    update(UnrecordedNotePlace());
+}
+
+QRect CCentreView::UnrecordedNotePlace() const
+{
+    // Taken from the controls around it, so it follows them to every scale of the board: from the
+    // grid's first chip to the last of its row, below the total and above NEW GAME.
+    const QRect total = totalDigits[kTotalDigits - 1].geometry();
+    return QRect(QPoint(center[0].x(), total.bottom() + 1), QPoint(center[5].geometry().right(), newGame.y() - 1));
+}
+
+const QString& CCentreView::UnrecordedNoteText()
+{
+    static const QString text = QStringLiteral("THIS GAME COULD NOT BE RECORDED");
+    return text;
+}
+
+// In the words, colours and letters of the variant's note in the High Scores window.
+void CCentreView::paintEvent(QPaintEvent*)
+{
+    if (!m_bUnrecorded) return;
+    const QRect place = UnrecordedNotePlace();
+    QPainter painter(this);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(std::max(1, place.height() * 2 / 3));
+    painter.setFont(font);
+    painter.setPen(QColor(255, 216, 0));
+    painter.drawText(place, Qt::AlignCenter, UnrecordedNoteText());
 }

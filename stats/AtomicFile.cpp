@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "RegularFile.h"
 #include "UniqueFd.h"
@@ -83,26 +84,105 @@ void ForEachLeftover(const fs::path& target, Found found)
     }
 }
 
-// Writes the temporary file and renames it over `file`; false when the temporary file cannot be
+std::function<void()>& Stall()
+{
+    static std::function<void()> stall;
+    return stall;
+}
+
+FileStamp StampOfStat(const struct stat& st)
+{
+    return {true, st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec, {}};
+}
+
+// Whether `file` begins with `start`.
+bool BeginsWith(const fs::path& file, const std::vector<uint8_t>& start)
+{
+    const UniqueFd fd(OpenRegularFile(file, O_RDONLY));
+    if (!fd) return false;
+    std::vector<uint8_t> bytes(start.size());
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd.Get(), bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return bytes == start;
+}
+
+// Whether `file` is still as the reader found it; true when there is nothing to hold it to.
+bool StillAsRead(const fs::path& file, const FileStamp* read)
+{
+    if (Stall()) Stall()();
+    if (read == nullptr) return true;
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) return errno == ENOENT && !read->exists;
+    return StampOfStat(st) == *read && BeginsWith(file, read->start);
+}
+
+// Writes the temporary file and renames it over `file`; Failed when the temporary file cannot be
 // made, with errno telling why.
-bool ReplaceWithTemporary(const fs::path& file, const UniqueFd& existing, const std::vector<uint8_t>& bytes)
+WriteOutcome ReplaceWithTemporary(const fs::path& file, const UniqueFd& existing, const std::vector<uint8_t>& bytes,
+                                  const FileStamp* read)
 {
     const fs::path temporary = TemporaryPathFor(file);
     // A leftover of a crashed run under the same process id is ours to replace; O_EXCL then makes
     // sure the file written is a fresh one of our own, never something a link points to.
     ::unlink(temporary.c_str());
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
+    if (fd < 0) return WriteOutcome::Failed;
     // The file keeps the mode the player gave it (a private file stays private).
     struct stat st {};
     if (existing && ::fstat(existing.Get(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-    if (!WriteAndSync(fd, bytes) || std::rename(temporary.c_str(), file.c_str()) != 0) {
+    if (!WriteAndSync(fd, bytes)) {
         ::unlink(temporary.c_str());
         errno = EIO;
-        return false;
+        return WriteOutcome::Failed;
+    }
+    if (!StillAsRead(file, read)) {
+        ::unlink(temporary.c_str());
+        return WriteOutcome::Changed;
+    }
+    if (std::rename(temporary.c_str(), file.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        errno = EIO;
+        return WriteOutcome::Failed;
     }
     SyncFolder(file.parent_path());
-    return true;
+    return WriteOutcome::Written;
+}
+
+WriteOutcome WriteInPlaceIfUnchanged(const fs::path& path, int fd, const std::vector<uint8_t>& bytes,
+                                     const FileStamp* read)
+{
+    if (Stall()) Stall()();
+    if (read != nullptr && !(StampOf(fd) == *read && BeginsWith(path, read->start))) return WriteOutcome::Changed;
+    return WriteInPlace(fd, bytes) ? WriteOutcome::Written : WriteOutcome::Failed;
+}
+
+bool HasOtherNames(int fd)
+{
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && st.st_nlink > 1;
+}
+
+WriteOutcome Write(const fs::path& target, const std::vector<uint8_t>& bytes, const FileStamp* read)
+{
+    const std::optional<fs::path> file = FollowLinks(target);
+    if (!file) return WriteOutcome::Failed;
+    // An existing file is replaced only when it could be written as it is: a read-only file, a
+    // FIFO or a folder in its place stays untouched.
+    const UniqueFd existing(OpenRegularFile(*file, O_WRONLY | O_NOFOLLOW));
+    if (!existing && errno != ENOENT) return WriteOutcome::Failed;
+    // A rename would part a file's other names (a player's backup made with ln) from its content.
+    if (existing && HasOtherNames(existing.Get())) return WriteInPlaceIfUnchanged(*file, existing.Get(), bytes, read);
+    const WriteOutcome replaced = ReplaceWithTemporary(*file, existing, bytes, read);
+    if (replaced != WriteOutcome::Failed) return replaced;
+    // A folder the player made read-only still lets its writable files be written.
+    const bool folderRefuses = errno == EACCES || errno == EPERM;
+    if (!existing || !folderRefuses) return WriteOutcome::Failed;
+    return WriteInPlaceIfUnchanged(*file, existing.Get(), bytes, read);
 }
 
 }  // namespace
@@ -126,18 +206,31 @@ void RemoveLeftoverTemporaries(const fs::path& target)
     ForEachLeftover(target, [](const fs::path& leftover) { ::unlink(leftover.c_str()); });
 }
 
+bool FileStamp::operator==(const FileStamp& other) const
+{
+    return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
+           modifiedSeconds == other.modifiedSeconds && modifiedNanoseconds == other.modifiedNanoseconds;
+}
+
+FileStamp StampOf(int fd)
+{
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 ? StampOfStat(st) : FileStamp{};
+}
+
 bool WriteFileAtomically(const fs::path& target, const std::vector<uint8_t>& bytes)
 {
-    const std::optional<fs::path> file = FollowLinks(target);
-    if (!file) return false;
-    // An existing file is replaced only when it could be written as it is: a read-only file, a
-    // FIFO or a folder in its place stays untouched.
-    const UniqueFd existing(OpenRegularFile(*file, O_WRONLY | O_NOFOLLOW));
-    if (!existing && errno != ENOENT) return false;
-    if (ReplaceWithTemporary(*file, existing, bytes)) return true;
-    // A folder the player made read-only still lets its writable files be written.
-    const bool folderRefuses = errno == EACCES || errno == EPERM;
-    return existing && folderRefuses && WriteInPlace(existing.Get(), bytes);
+    return Write(target, bytes, nullptr) == WriteOutcome::Written;
+}
+
+WriteOutcome WriteFileIfUnchanged(const fs::path& target, const std::vector<uint8_t>& bytes, const FileStamp& read)
+{
+    return Write(target, bytes, &read);
+}
+
+void SetStallBeforeReplace(std::function<void()> stall)
+{
+    Stall() = std::move(stall);
 }
 
 }  // namespace stats

@@ -19,6 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// How often a game is applied to a newer record that another copy wrote in the meantime; each
+// try needs that copy to write again within one read and one write of ours.
+constexpr int kRecordAttempts = 8;
+
 bool IsAbsent(const fs::path& file)
 {
     std::error_code ec;
@@ -27,11 +31,13 @@ bool IsAbsent(const fs::path& file)
 
 // Reads at most `limit` bytes from the start of `file`. Anything but a regular file (a folder, a
 // FIFO, a device in the file's place) and a read error (a failing disk) are told apart from the
-// end of a short file.
-ReadOutcome ReadFileStart(const fs::path& file, size_t limit, std::vector<uint8_t>& bytes)
+// end of a short file. `stamp`, when given, tells which file was read.
+ReadOutcome ReadFileStart(const fs::path& file, size_t limit, std::vector<uint8_t>& bytes,
+                          FileStamp* stamp = nullptr)
 {
     const UniqueFd fd(OpenRegularFile(file, O_RDONLY));
     if (!fd) return IsAbsent(file) ? ReadOutcome::Absent : ReadOutcome::Unreadable;
+    if (stamp != nullptr) *stamp = StampOf(fd.Get());
     bytes.resize(limit);
     size_t done = 0;
     while (done < limit) {
@@ -42,6 +48,7 @@ ReadOutcome ReadFileStart(const fs::path& file, size_t limit, std::vector<uint8_
         done += static_cast<size_t>(n);
     }
     bytes.resize(done);
+    if (stamp != nullptr) stamp->start = bytes;
     return ReadOutcome::Read;
 }
 
@@ -95,29 +102,35 @@ std::optional<fs::path> PrepareDataFolder(const fs::path& base, const char* file
     return DataFolder(base) / fileName;
 }
 
-ReadOutcome ReadStatistics(const fs::path& statisticsFile, StatsTable& records)
+ReadOutcome ReadStatistics(const fs::path& statisticsFile, StatsTable& records, FileStamp* stamp)
 {
     std::vector<uint8_t> bytes;
-    const ReadOutcome outcome = ReadFileStart(statisticsFile, kStatisticsBytes, bytes);
+    if (stamp != nullptr) *stamp = FileStamp{};
+    const ReadOutcome outcome = ReadFileStart(statisticsFile, kStatisticsBytes, bytes, stamp);
     if (outcome == ReadOutcome::Read) DecodeStatistics(bytes, records);
     return outcome;
 }
 
-void RecordFinishedGame(const fs::path& base, int variant, int total)
+bool RecordFinishedGame(const fs::path& base, int variant, int total)
 {
-    if (!IsVariant(variant) || total < 0 || total > kMaxGameTotal) return;
+    if (!IsVariant(variant) || total < 0 || total > kMaxGameTotal) return false;
     const std::optional<fs::path> file = PrepareDataFolder(base, kStatisticsFileName);
-    if (!file) return;
+    if (!file) return false;
     // Held until the new file is in place. Without it (another holder kept it past the patience,
-    // or it cannot be made) the game is still recorded: the file is replaced whole either way, and
-    // only a game another copy finishes in the same instant could be overwritten, where giving up
-    // would lose this one for certain.
+    // or it cannot be made) the game is still recorded; a write that finds the file changed since
+    // it was read (by a copy that wrote unlocked while this one stalled, or the reverse) reads the
+    // newer record and adds the game to that instead.
     const FileLock lock(file->parent_path() / kLockFileName);
     if (lock.IsHeld()) RemoveLeftoverTemporaries(*file);
-    StatsTable records = FilledWith(kRecordingDefaults);
-    if (ReadStatistics(*file, records) == ReadOutcome::Unreadable) return;
-    AddFinishedGame(records[static_cast<size_t>(variant)], total);
-    WriteFileAtomically(*file, EncodeStatistics(records));
+    for (int attempt = 0; attempt < kRecordAttempts; ++attempt) {
+        StatsTable records = FilledWith(kRecordingDefaults);
+        FileStamp read;
+        if (ReadStatistics(*file, records, &read) == ReadOutcome::Unreadable) return false;
+        AddFinishedGame(records[static_cast<size_t>(variant)], total);
+        const WriteOutcome written = WriteFileIfUnchanged(*file, EncodeStatistics(records), read);
+        if (written != WriteOutcome::Changed) return written == WriteOutcome::Written;
+    }
+    return false;
 }
 
 void LoadActiveVariant(const fs::path& base, int32_t& variant)

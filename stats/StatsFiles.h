@@ -2,13 +2,14 @@
 // The statistics file "vantel.hsc" and the configuration file "vantel.cfg" in the data folder
 // "Tarnwick Software/Vantel/" under a base folder: the player's local data folder, supplied by
 // the platform layer. An empty base folder means it could not be found: nothing is read or written.
-// Nothing here reports a failure to the player: defaults stay, a write that cannot be made is skipped,
-// and a file is only ever replaced whole.
+// Nothing here speaks to the player: defaults stay, a write that cannot be made is skipped (and
+// reported to the caller), and a file is only ever replaced whole.
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 
+#include "AtomicFile.h"
 #include "StatsFormat.h"
 
 namespace stats {
@@ -35,13 +36,18 @@ std::optional<std::filesystem::path> PrepareDataFolder(const std::filesystem::pa
 
 // Reads the statistics file into `records`, which the caller has preset to its defaults; anything
 // but a regular file in its place is Unreadable. Complete records only: a short file leaves the rest
-// at the defaults; bytes past the third record are ignored.
-ReadOutcome ReadStatistics(const std::filesystem::path& statisticsFile, StatsTable& records);
+// at the defaults; bytes past the third record are ignored. `stamp`, when given, tells which file
+// was read (no file, unless Read).
+ReadOutcome ReadStatistics(const std::filesystem::path& statisticsFile, StatsTable& records,
+                           FileStamp* stamp = nullptr);
 
 // Adds a finished game to its variant's record and writes all three records back. Records nothing
 // for a variant outside 0 to 2, a total outside 0 to kMaxGameTotal, or a statistics file that exists
-// but cannot be read (writing defaults would wipe the other variants).
-void RecordFinishedGame(const std::filesystem::path& base, int variant, int total);
+// but cannot be read (writing defaults would wipe the other variants). A file another copy wrote
+// after this one read it is never replaced: the game goes into the newer record (a few times at
+// most). True when the file now holds the game; false when it could not be recorded (no data
+// folder, an unreadable, read-only, FIFO or folder file, a full disk, a file that kept changing).
+bool RecordFinishedGame(const std::filesystem::path& base, int variant, int total);
 
 // Takes the stored variant into `variant`; leaves it unchanged when there is no configuration file,
 // it is no regular file, it holds fewer than 2 bytes, or its value is not a variant. As every game

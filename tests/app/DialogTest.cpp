@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 
@@ -19,6 +20,32 @@ protected:
     QTemporaryDir data;
     QTemporaryDir app;   // no sprite sheet in it
 };
+
+// Plays all eight rounds, each code guessed at the first try.
+void PlayWholeGame(CVantel2Dlg& dlg)
+{
+    CGameEngine& g = dlg.Game();
+    for (int r = 0; r < 8; ++r) {
+        if (r > 0) dlg.Controls().centre.nextRound.click();
+        for (int b = 0; b < 2; ++b) {
+            const int32_t* code = b == 0 ? g.m_nCodeShapes : g.m_nCodeColors;
+            for (int k = 0; k < 4; ++k) dlg.Controls().boards[b].guess[k].m_nValue = code[k] + 6 * b;
+            QEvent drop(b == 0 ? UM_SHAPES_DROP : UM_COLORS_DROP);
+            QCoreApplication::sendEvent(&dlg, &drop);
+            dlg.Controls().boards[b].guessButtons[0].click();
+        }
+    }
+}
+
+// The pixels of the note's yellow within `place` of the view, as drawn now.
+int YellowPixels(QWidget& view, const QRect& place)
+{
+    const QImage shown = view.grab(place).toImage();
+    int yellow = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) yellow += shown.pixel(x, y) == qRgb(255, 216, 0) ? 1 : 0;
+    return yellow;
+}
 
 }  // namespace
 
@@ -114,22 +141,45 @@ TEST_F(DialogTest, EscapeClosesTheWindow)
 TEST_F(DialogTest, AFinishedGameIsRecordedInTheDataFolder)
 {
     CVantel2Dlg dlg(data.path(), app.path());
-    CGameEngine& g = dlg.Game();
-    for (int r = 0; r < 8; ++r) {
-        if (r > 0) dlg.Controls().centre.nextRound.click();
-        for (int b = 0; b < 2; ++b) {
-            const int32_t* code = b == 0 ? g.m_nCodeShapes : g.m_nCodeColors;
-            for (int k = 0; k < 4; ++k) dlg.Controls().boards[b].guess[k].m_nValue = code[k] + 6 * b;
-            QEvent drop(b == 0 ? UM_SHAPES_DROP : UM_COLORS_DROP);
-            QCoreApplication::sendEvent(&dlg, &drop);
-            dlg.Controls().boards[b].guessButtons[0].click();
-        }
-    }
-    ASSERT_EQ(g.m_nPhase, phase::kGameOver);
+    PlayWholeGame(dlg);
+    ASSERT_EQ(dlg.Game().m_nPhase, phase::kGameOver);
     QFile hsc(QDir(data.path()).filePath("Tarnwick Software/Vantel/vantel.hsc"));
     ASSERT_TRUE(hsc.open(QIODevice::ReadOnly));
     const QByteArray bytes = hsc.readAll();
     ASSERT_EQ(bytes.size(), 30);
     // Variant 1's record: one game, total 16, best 16.
     EXPECT_EQ(bytes.mid(10, 10), QByteArray("\x01\x00\x00\x00\x10\x00\x00\x00\x10\x00", 10));
+}
+
+TEST_F(DialogTest, AFinishedGameThatCouldNotBeRecordedSaysSoUntilTheNextGame)
+{
+    // A folder where the statistics file belongs: the game cannot be written.
+    ASSERT_TRUE(QDir(data.path()).mkpath("Tarnwick Software/Vantel/vantel.hsc"));
+    CVantel2Dlg dlg(data.path(), app.path());
+    dlg.show();
+    CCentreView& centre = dlg.Controls().centre;
+    // Beneath the total, above NEW GAME, across the grid.
+    const QRect place = centre.UnrecordedNotePlace();
+    EXPECT_EQ(QRect(centre.mapTo(&dlg, place.topLeft()), place.size()), QRect(497, 736, 576, 25));
+    EXPECT_EQ(YellowPixels(centre, place), 0);
+
+    PlayWholeGame(dlg);
+    ASSERT_EQ(dlg.Game().m_nPhase, phase::kGameOver);
+    EXPECT_TRUE(centre.ShowsUnrecordedNote());
+    EXPECT_EQ(CCentreView::UnrecordedNoteText(), "THIS GAME COULD NOT BE RECORDED");
+    EXPECT_GT(YellowPixels(centre, place), 500);
+
+    centre.newGame.click();
+    EXPECT_EQ(dlg.Game().m_nPhase, phase::kPlaying);
+    EXPECT_FALSE(centre.ShowsUnrecordedNote());
+    EXPECT_EQ(YellowPixels(centre, place), 0);
+}
+
+TEST_F(DialogTest, AFinishedGameThatWasRecordedShowsNoNote)
+{
+    CVantel2Dlg dlg(data.path(), app.path());
+    dlg.show();
+    PlayWholeGame(dlg);
+    ASSERT_EQ(dlg.Game().m_nPhase, phase::kGameOver);
+    EXPECT_FALSE(dlg.Controls().centre.ShowsUnrecordedNote());
 }

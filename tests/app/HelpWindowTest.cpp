@@ -2,6 +2,7 @@
 // reach it while the game's own window runs modally.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -12,8 +13,20 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <ostream>
+
 #include "CHelpWindow.h"
 #include "CVantel2Dlg.h"
+#include "HelpFile.h"
+#include "StatsTestSupport.h"
 
 namespace {
 
@@ -101,3 +114,152 @@ TEST_F(HelpWindowTest, TheHelpTakesKeysWhileTheGamesWindowRunsModally)
     EXPECT_FALSE(help.isVisible());
     EXPECT_TRUE(dlg.isVisible());
 }
+
+TEST_F(HelpWindowTest, TheHelpIsReadWithACaretThatTheKeysMoveAndTabReachesItsLinks)
+{
+    PressF1();
+    CHelpWindow& help = *dlg.HelpWindow();
+    ASSERT_EQ(help.textCursor().position(), 0);
+    const int top = help.cursorRect().top();
+
+    // Down moves the caret itself, a line at a time, without selecting.
+    QTest::keyClick(&help, Qt::Key_Down);
+    EXPECT_GT(help.textCursor().position(), 0);
+    EXPECT_GT(help.cursorRect().top(), top);
+    EXPECT_FALSE(help.textCursor().hasSelection());
+    // Where a screen reader finds the caret, and the line it reads there.
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&help);
+    ASSERT_NE(read, nullptr);
+    ASSERT_NE(read->textInterface(), nullptr);
+    EXPECT_EQ(read->textInterface()->cursorPosition(), help.textCursor().position());
+    int start = -1, end = -1;
+    const QString line =
+        read->textInterface()->textAtOffset(help.textCursor().position(), QAccessible::LineBoundary, &start, &end);
+    EXPECT_EQ(start, help.textCursor().position());   // the caret stands at the start of a line
+    EXPECT_GT(end, start);
+    EXPECT_EQ(line, help.toPlainText().mid(start, end - start));
+
+    QTest::keyClick(&help, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(help.textCursor().position(), help.document()->characterCount() - 1);
+    EXPECT_GT(help.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(help.viewport()->rect().contains(help.cursorRect()));   // the page follows the caret
+    QTest::keyClick(&help, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(help.textCursor().position(), 0);
+    EXPECT_TRUE(help.viewport()->rect().contains(help.cursorRect()));
+
+    // Tab reaches the first link, the contents' first entry, and Enter follows it.
+    QTest::keyClick(&help, Qt::Key_Tab);
+    EXPECT_EQ(help.textCursor().selectedText(), "The two boards");
+    EXPECT_EQ(help.textCursor().charFormat().anchorHref(), "#boards");
+    QTest::keyClick(&help, Qt::Key_Return);
+    EXPECT_EQ(help.source().fragment(), "boards");
+}
+
+TEST_F(HelpWindowTest, AClosedHelpWindowLetsGoOfThePageAndShowsItAgainWhereItWasLeft)
+{
+    PressF1();
+    CHelpWindow& help = *dlg.HelpWindow();
+    help.verticalScrollBar()->setValue(200);
+    QTest::keyClick(&help, Qt::Key_Escape);
+    EXPECT_TRUE(help.document()->isEmpty());
+    PressF1();
+    EXPECT_EQ(help.documentTitle(), QString::fromUtf8("Vantel – Instructions"));
+    EXPECT_EQ(help.verticalScrollBar()->value(), 200);
+}
+
+namespace {
+
+// What a player may have put in the help page's place, made in the program's folder.
+struct HostilePage {
+    const char* name;
+    std::function<void(const std::filesystem::path& appFolder)> make;
+    bool pageShown;   // the page itself is read; else the window says it could not be
+};
+
+void PrintTo(const HostilePage& page, std::ostream* out) { *out << page.name; }
+
+void MakeFifo(const std::filesystem::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }
+
+const HostilePage kHostilePages[] = {
+    {"Fifo", [](const std::filesystem::path& app) { MakeFifo(app / "Vantel.html"); }, false},
+    {"LinkToDevZero",
+     [](const std::filesystem::path& app) { std::filesystem::create_symlink("/dev/zero", app / "Vantel.html"); },
+     false},
+    {"OversizedFile",
+     [](const std::filesystem::path& app) {
+         std::ofstream(app / "Vantel.html") << "<html><body>big</body></html>";
+         std::filesystem::resize_file(app / "Vantel.html", kHelpFileLimit + 1);
+     },
+     false},
+    {"ImageThatIsAFifo",
+     [](const std::filesystem::path& app) {
+         std::ofstream(app / "Vantel.html") << "<html><head><title>Vantel</title></head>"
+                                               "<body><img src=\"chip.png\"><p>text</p></body></html>";
+         MakeFifo(app / "chip.png");
+     },
+     true},
+};
+
+// The mapped (0) or resident (1) memory of this process, in KiB.
+long MemoryKiB(int which)
+{
+    long sizes[2] = {0, 0};
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &sizes[0], &sizes[1]) != 2) sizes[which] = 0;
+        std::fclose(f);
+    }
+    return sizes[which] * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+long ResidentKiB() { return MemoryKiB(1); }
+
+// A page read without limit meets this ceiling long before it hurts the machine.
+void CapAddressSpace(long extraKiB)
+{
+    const rlim_t cap = static_cast<rlim_t>(MemoryKiB(0) + extraKiB) * 1024;
+    const rlimit limit{cap, cap};
+    ::setrlimit(RLIMIT_AS, &limit);
+}
+
+// Presses F1 over whatever stands in the page's place, in a child of the test; 0 when the window
+// opened at once without the memory growing, with the page or, when `pageShown` is false, the
+// message that it could not be opened.
+int OpenHelpOver(const QTemporaryDir& data, const QTemporaryDir& app, bool pageShown)
+{
+    constexpr long kRoomKiB = 64 * 1024;
+    CapAddressSpace(8 * kRoomKiB);
+    CVantel2Dlg dlg{data.path(), app.path()};
+    const long before = ResidentKiB();
+    dlg.OnSysCommand(CVantel2Dlg::IDM_INSTRUCTIONS);
+    CHelpWindow* help = dlg.HelpWindow();
+    if (help == nullptr) return 2;
+    help->grab();   // lays out and paints the page, pictures and all
+    if (ResidentKiB() - before > kRoomKiB) return 3;
+    const QString text = help->toPlainText();
+    if (pageShown) return text.contains(QStringLiteral("text")) ? 0 : 4;
+    return text == QStringLiteral("The instructions could not be opened.") ? 0 : 5;
+}
+
+class HostileHelpPageTest : public ::testing::TestWithParam<HostilePage> {
+protected:
+    QTemporaryDir data;
+    QTemporaryDir app;
+};
+
+}  // namespace
+
+TEST_P(HostileHelpPageTest, F1NeitherHangsNorEatsMemoryWhateverStandsInThePagesPlace)
+{
+    GetParam().make(app.path().toStdString());
+    const int result = InChild([&] {
+        // A failure in here must end the child, not run the rest of the suite a second time.
+        try {
+            return OpenHelpOver(data, app, GetParam().pageShown);
+        } catch (...) {
+            return 6;
+        }
+    });
+    EXPECT_EQ(result, 0) << "-1 hung, 2 no window, 3 memory grew, 4 page not shown, 5 no message, 6 threw";
+}
+
+INSTANTIATE_TEST_SUITE_P(HelpPage, HostileHelpPageTest, ::testing::ValuesIn(kHostilePages),
+                         [](const ::testing::TestParamInfo<HostilePage>& p) { return std::string(p.param.name); });

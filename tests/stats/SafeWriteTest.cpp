@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <functional>
+#include <utility>
 
 #include "AtomicFile.h"
 #include "FileLock.h"
@@ -55,6 +57,15 @@ void RecordGamesInChild(const fs::path& base, int games, int total)
     }
     ::_exit(0);
 }
+
+// Stands a copy of the game still where its write is checked, for as long as the test needs.
+class StalledWrite {
+public:
+    explicit StalledWrite(std::function<void()> meanwhile) { SetStallBeforeReplace(std::move(meanwhile)); }
+    ~StalledWrite() { SetStallBeforeReplace({}); }
+    StalledWrite(const StalledWrite&) = delete;
+    StalledWrite& operator=(const StalledWrite&) = delete;
+};
 
 }  // namespace
 
@@ -142,5 +153,62 @@ TEST_F(StatsSafeWrite, TwoRunningCopiesLoseNoGames)
     StatsTable records = FilledWith(kRecordingDefaults);
     ASSERT_EQ(ReadStatistics(Hsc(), records), ReadOutcome::Read);
     EXPECT_EQ(records[1], (StatsRecord{2 * games, games * 10 + games * 20, 10}));
+    EXPECT_TRUE(Leftovers().empty());
+}
+
+TEST_F(StatsSafeWrite, ACopyStalledBetweenItsReadAndItsRenameLosesNoGameRecordedMeanwhile)
+{
+    for (int i = 0; i < 7; ++i) RecordFinishedGame(base, 1, 10);
+    int stalls = 0;
+    const StalledWrite stalled([&] {
+        if (stalls++ > 0) return;
+        // The other copy waits out its patience for the stalled one's lock, then writes without it.
+        EXPECT_TRUE(RecordFinishedGame(base, 1, 20));
+        EXPECT_TRUE(RecordFinishedGame(base, 1, 20));
+    });
+    EXPECT_TRUE(RecordFinishedGame(base, 1, 30));
+    StatsTable records = FilledWith(kRecordingDefaults);
+    ASSERT_EQ(ReadStatistics(Hsc(), records), ReadOutcome::Read);
+    EXPECT_EQ(records[1], (StatsRecord{10, 7 * 10 + 2 * 20 + 30, 10}));
+    EXPECT_EQ(stalls, 4);   // the stalled write found the file changed once, then wrote
+    EXPECT_TRUE(Leftovers().empty());
+}
+
+TEST_F(StatsSafeWrite, AFileThatKeepsChangingIsLeftToItsWriterAndTheGameReportedUnrecorded)
+{
+    // Another writer replaces the file with one more game each time this copy is about to write.
+    StatsTable theirs = FilledWith(kRecordingDefaults);
+    int stalls = 0;
+    const StalledWrite stalled([&] {
+        ++stalls;
+        AddFinishedGame(theirs[0], 50);
+        fs::remove(Hsc());
+        WriteBytes(Hsc(), EncodeStatistics(theirs));
+    });
+    EXPECT_FALSE(RecordFinishedGame(base, 1, 20));
+    EXPECT_EQ(stalls, 8);
+    EXPECT_EQ(theirs[0], (StatsRecord{8, 400, 50}));
+    EXPECT_EQ(ReadBytes(Hsc()), EncodeStatistics(theirs));
+    EXPECT_TRUE(Leftovers().empty());
+}
+
+TEST_F(StatsSafeWrite, AHardLinkedDataFileKeepsEveryNameOnTheNewContent)
+{
+    WriteBytes(Hsc(), kFirstGame37);
+    WriteBytes(Cfg(), {0x00, 0x00});
+    const fs::path backup = root / "hsc backup";
+    const fs::path cfgBackup = root / "cfg backup";
+    fs::create_hard_link(Hsc(), backup);
+    fs::create_hard_link(Cfg(), cfgBackup);
+    EXPECT_TRUE(RecordFinishedGame(base, 1, 20));
+    EXPECT_TRUE(SaveActiveVariant(base, 2));
+
+    StatsTable records = FilledWith(kRecordingDefaults);
+    ASSERT_EQ(ReadStatistics(Hsc(), records), ReadOutcome::Read);
+    EXPECT_EQ(records[1], (StatsRecord{2, 57, 20}));
+    EXPECT_EQ(ReadBytes(backup), ReadBytes(Hsc()));
+    EXPECT_EQ(fs::hard_link_count(Hsc()), 2u);
+    EXPECT_EQ(ReadBytes(cfgBackup), (Bytes{0x02, 0x00}));
+    EXPECT_EQ(fs::hard_link_count(Cfg()), 2u);
     EXPECT_TRUE(Leftovers().empty());
 }
