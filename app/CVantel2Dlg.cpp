@@ -45,6 +45,7 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
       m_keys(m_controls, m_game),
+      m_news(m_game),
       m_dataBase(std::move(dataFolder)),
       m_appFolder(appFolder),
       m_askQuit(&quitquestion::Ask)
@@ -276,5 +277,6 @@ void CVantel2Dlg::LoadActiveVariant(int32_t& variant)
 
 void CVantel2Dlg::RecordFinishedGame(int variant, int total)
 {
+    m_bGameRecorded = !m_dataBase.empty();
     stats::RecordFinishedGame(m_dataBase, variant, total);
 }

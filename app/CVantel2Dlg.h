@@ -14,6 +14,7 @@
 #include "BoardControls.h"
 #include "CBoardRefresh.h"
 #include "CGameEngine.h"
+#include "CGameNews.h"
 #include "CKeyboardPlay.h"
 #include "CSpriteSheet.h"
 #include "RandomSource.h"
@@ -67,6 +68,7 @@ public:
     {
         m_refresh.RefreshBoard();
         m_keys.Follow();
+        m_news.Tell(this, m_bGameRecorded);   // after the focus has moved, so it is heard last
     }
     void UpdateGuessButtons() override { m_refresh.UpdateGuessButtons(); }
     void RefreshScores() { m_refresh.RefreshScores(); }
@@ -103,6 +105,8 @@ private:
     CSpriteSheet m_sprites;
     CBoardRefresh m_refresh;
     CKeyboardPlay m_keys;
+    CGameNews m_news;
+    bool m_bGameRecorded = false;   // the game that ended last reached the high scores
     std::filesystem::path m_dataBase;   // the player's data folder; empty when there is none
     QString m_appFolder;
     double m_scale = 0.0;     // none yet

@@ -23,6 +23,17 @@ QAccessible::Role CAccessibleControl::role() const
     return kind == Kind::BoardView || kind == Kind::CentreView ? QAccessible::Grouping : QAccessible::Graphic;
 }
 
+// The keyboard's focus lands on guess slots (the ring) and on the buttons that go on between
+// rounds, though neither takes it by Tab or a click.
+QAccessible::State CAccessibleControl::state() const
+{
+    using Kind = ControlPlace::Kind;
+    QAccessible::State s = QAccessibleWidget::state();
+    const Kind kind = ControlPlace::Of(widget()).kind;
+    if (kind == Kind::GuessSlot || kind == Kind::NextRound || kind == Kind::NewGame) s.focusable = true;
+    return s;
+}
+
 QString CAccessibleControl::text(QAccessible::Text t) const
 {
     const ControlPlace place = ControlPlace::Of(widget());
@@ -60,6 +71,12 @@ bool CAccessibleControl::Install()
         return true;
     }();
     return installed;
+}
+
+void CAccessibleControl::NameChanged(QWidget* control)
+{
+    QAccessibleEvent changed(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QAccessibleInterface* CAccessibleControl::Create(const QString& key, QObject* object)

@@ -1,5 +1,7 @@
 #include "CKeyboardPlay.h"
 
+#include "CAccessibleControl.h"
+
 CKeyboardPlay::CKeyboardPlay(BoardControls& controls, const GameState& state)
     : m_c(controls), m_focus(controls, state)
 {
@@ -42,14 +44,21 @@ bool CKeyboardPlay::Move(int key)
 // chip not in play, a closed board, or a slot outside the current row.
 void CKeyboardPlay::PutChip(int number)
 {
-    if (m_focus.Slot().TakeChipFrom(m_focus.View().tray[number - 1])) m_focus.MoveAlongRow(1);
+    CGuessChip& slot = m_focus.Slot();
+    if (!slot.TakeChipFrom(m_focus.View().tray[number - 1])) return;
+    // Heard while the slot still has the focus, before the ring moves on.
+    CAccessibleControl::NameChanged(&slot);
+    m_focus.MoveAlongRow(1);
 }
 
 // The chip of an earlier row copied into the same column of the current row, as dragging it
 // would; the focus moves on along the earlier row, so a whole row is picked up key by key.
 void CKeyboardPlay::PickUp()
 {
-    if (m_focus.CurrentRowSlot().TakeChipFrom(m_focus.Slot())) m_focus.MoveAlongRow(1);
+    CGuessChip& slot = m_focus.CurrentRowSlot();
+    if (!slot.TakeChipFrom(m_focus.Slot())) return;
+    CAccessibleControl::NameChanged(&slot);
+    m_focus.MoveAlongRow(1);
 }
 
 void CKeyboardPlay::Confirm()
