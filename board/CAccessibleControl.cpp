@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "AccessibleText.h"
+#include "AccessibleTree.h"
 #include "CNumbers.h"
 
 namespace {
@@ -32,6 +33,37 @@ QAccessible::State CAccessibleControl::state() const
     const Kind kind = ControlPlace::Of(widget()).kind;
     if (kind == Kind::GuessSlot || kind == Kind::NextRound || kind == Kind::NewGame) s.focusable = true;
     return s;
+}
+
+bool CAccessibleControl::IsView() const
+{
+    const ControlPlace::Kind kind = ControlPlace::Of(widget()).kind;
+    return kind == ControlPlace::Kind::BoardView || kind == ControlPlace::Kind::CentreView;
+}
+
+QAccessibleInterface* CAccessibleControl::parent() const
+{
+    if (ControlPlace::Of(widget()).kind == ControlPlace::Kind::None) return QAccessibleWidget::parent();
+    return QAccessible::queryAccessibleInterface(accessibletree::Holder(widget()));
+}
+
+QAccessibleInterface* CAccessibleControl::child(int index) const
+{
+    if (!IsView()) return QAccessibleWidget::child(index);
+    const QList<QWidget*> children = accessibletree::Children(widget());
+    return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
+}
+
+int CAccessibleControl::childCount() const
+{
+    return IsView() ? static_cast<int>(accessibletree::Children(widget()).size()) : QAccessibleWidget::childCount();
+}
+
+int CAccessibleControl::indexOfChild(const QAccessibleInterface* child) const
+{
+    if (!IsView()) return QAccessibleWidget::indexOfChild(child);
+    if (child == nullptr || !child->object()->isWidgetType()) return -1;
+    return static_cast<int>(accessibletree::Children(widget()).indexOf(static_cast<QWidget*>(child->object())));
 }
 
 QString CAccessibleControl::text(QAccessible::Text t) const

@@ -12,6 +12,11 @@ public:
 
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
+    // The board's views hold the controls a reader walks, their rows' boxes and decoration left out.
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override;
     QStringList actionNames() const override;
     void doAction(const QString& action) override;
@@ -23,5 +28,6 @@ public:
     static void NameChanged(QWidget* control);
 
 private:
+    bool IsView() const;
     static QAccessibleInterface* Create(const QString& key, QObject* object);
 };
