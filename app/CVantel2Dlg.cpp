@@ -175,28 +175,48 @@ bool CVantel2Dlg::event(QEvent* e)
 // The window manager's own menu is out of reach, so its two items live in a context menu.
 void CVantel2Dlg::contextMenuEvent(QContextMenuEvent* event)
 {
+    // The Menu key comes as a key press as well, which opens the menu where the keyboard is.
+    if (event->reason() == QContextMenuEvent::Keyboard) return;
+    OpenSystemMenu(event->globalPos(), false);
+}
+
+void CVantel2Dlg::OpenSystemMenu(QPoint globalPos, bool byKey)
+{
     QMenu* menu = CreateSystemMenu();
-    menu->exec(event->globalPos());
+    // Opened by a key, its first item is active at once, so a screen reader has an item to read.
+    if (byKey) menu->setActiveAction(menu->actions().constFirst());
+    menu->exec(globalPos);
     delete menu;
 }
 
 QMenu* CVantel2Dlg::CreateSystemMenu()
 {
     auto* menu = new QMenu(this);
-    menu->addAction(QStringLiteral("Instructions"), this, [this] { OnSysCommand(IDM_INSTRUCTIONS); });
-    menu->addAction(QStringLiteral("High Scores and Configuration..."), this,
-                    [this] { OnSysCommand(IDM_ABOUTBOX); });
+    QAction* help = menu->addAction(QStringLiteral("Instructions"), this, [this] { OnSysCommand(IDM_INSTRUCTIONS); });
+    QAction* scores = menu->addAction(QStringLiteral("High Scores and Configuration..."), this,
+                                      [this] { OnSysCommand(IDM_ABOUTBOX); });
+    // Shown beside the items; the window answers the keys itself.
+    help->setShortcut(Qt::Key_F1);
+    scores->setShortcut(kHighScoresKey);
     return menu;
 }
 
 void CVantel2Dlg::keyPressEvent(QKeyEvent* event)
 {
     if (OnPlayKey(*event)) return;
-    if (event->key() == Qt::Key_F1) {
+    const QKeyCombination pressed = event->keyCombination();
+    if (pressed == QKeyCombination(Qt::Key_F1)) {
         OnSysCommand(IDM_INSTRUCTIONS);
+    } else if (pressed == kHighScoresKey) {
+        OnSysCommand(IDM_ABOUTBOX);
+    } else if (pressed == QKeyCombination(Qt::Key_Menu) || pressed == (Qt::ShiftModifier | Qt::Key_F10)) {
+        // Beside the keyboard's focus: the ring's slot, or the button that has it.
+        const QWidget* at = focusWidget() != nullptr ? focusWidget() : this;
+        OpenSystemMenu(at->mapToGlobal(at->rect().center()), true);
+    } else {
+        QDialog::keyPressEvent(event);   // Esc closes the window
         return;
     }
-    QDialog::keyPressEvent(event);   // Esc closes the window
 }
 
 bool CVantel2Dlg::OnPlayKey(const QKeyEvent& event)

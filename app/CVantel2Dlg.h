@@ -26,6 +26,8 @@ class CVantel2Dlg : public QDialog, public GameHost {
 public:
     static constexpr int IDM_ABOUTBOX = 0x0010;
     static constexpr int IDM_INSTRUCTIONS = 0x8003;
+    // Opens High Scores and Configuration, as a game's Preferences would.
+    static constexpr QKeyCombination kHighScoresKey = Qt::ControlModifier | Qt::Key_H;
 
     // `dataFolder` is the player's local data folder (empty when there is none); `appFolder`
     // holds the sprite sheet and the help file.
@@ -50,6 +52,8 @@ public:
     void OnSysCommand(int id);
     // The window's menu: "Instructions", then "High Scores and Configuration...".
     QMenu* CreateSystemMenu();
+    // The menu opened at `globalPos`; opened by a key (Menu, Shift+F10), with its first item active.
+    void OpenSystemMenu(QPoint globalPos, bool byKey);
     // The instructions' window once they have been opened, else null.
     CHelpWindow* HelpWindow() const;
 
