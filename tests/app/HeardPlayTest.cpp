@@ -9,6 +9,8 @@
 #include <algorithm>
 
 #include "AccessibilitySpy.h"
+#include "CAboutDlg.h"
+#include "CAnnouncer.h"
 #include "DialogPlayer.h"
 
 namespace {
@@ -111,4 +113,38 @@ TEST_F(HeardPlay, TheGamesEndIsHeardWithItsTotalAndNewGameTakesTheFocus)
               ". round 8 over, score 2. Game over, total score 16, recorded in the high scores: NEW GAME");
     EXPECT_EQ(QApplication::focusWidget(), &p.dlg.Controls().centre.newGame);
     EXPECT_EQ(After(Qt::Key_Return), (Spoken{"focus: COLORS row 1, slot 1: empty", "notification: new game, round 1 of 8"}));
+}
+
+namespace {
+
+Spoken Notifications(const Spoken& spoken)
+{
+    Spoken notes;
+    for (const std::string& s : spoken)
+        if (s.rfind("notification: ", 0) == 0) notes.push_back(s);
+    return notes;
+}
+
+}  // namespace
+
+TEST_F(HeardPlay, AChoiceThatCouldNotBeSavedIsAnnouncedEachTimeItIsMade)
+{
+    CAboutDlg scores({}, p.app.path(), &p.dlg);   // no data folder: no choice can be stored
+    scores.show();
+    QTest::mouseClick(scores.Control(1277), Qt::LeftButton);
+    ASSERT_TRUE(scores.SaveFailedNote().isVisible());
+    EXPECT_EQ(Notifications(spy.Spoken()), Spoken{"notification: THAT CHOICE COULD NOT BE SAVED"});
+    QTest::mouseClick(scores.Control(1277), Qt::LeftButton);
+    EXPECT_EQ(Notifications(spy.Spoken()), Spoken{"notification: THAT CHOICE COULD NOT BE SAVED"});
+}
+
+TEST_F(HeardPlay, ANoteOfTheWindowIsAnnouncedFromAnyOfItsControlsAndTheSameNoteTwiceIsHeardTwice)
+{
+    CAnnouncer::Of(&p.dlg.Controls().centre.totalDigits[0]).Announce(QStringLiteral("THIS GAME COULD NOT BE RECORDED"));
+    CAnnouncer::Of(&p.dlg).Announce(QStringLiteral("THIS GAME COULD NOT BE RECORDED"));
+    CAnnouncer::Of(&p.dlg).Announce(QString());   // says nothing
+    EXPECT_EQ(Notifications(spy.Spoken()),
+              (Spoken{"notification: THIS GAME COULD NOT BE RECORDED", "notification: THIS GAME COULD NOT BE RECORDED"}));
+    EXPECT_EQ(p.dlg.findChildren<CAnnouncer*>().size(), 1);   // one per window
+    EXPECT_EQ(CAnnouncer::Of(&p.dlg).Window(), &p.dlg);
 }
