@@ -67,6 +67,7 @@ void CAnnouncer::Announce(const QString& words)
         Tell(QAccessible::ObjectHide);
     }
     m_words = words;
+    Tell(QAccessible::NameChanged);   // screen readers keep names they have read: this one is new
     m_bShowing = true;
     Tell(QAccessible::ObjectShow);
 }

@@ -33,13 +33,15 @@ public:
 
     // What a screen reader speaks of the updates heard since the last call, in order: focus moves
     // ("focus: ..."), the changed words of an object ("name: ...") and notifications shown
-    // ("notification: ..."); the rest is left out. Then forgets all it heard.
+    // ("notification: ...", whose change of words only readies them to be read); the rest is left
+    // out. Then forgets all it heard.
     std::vector<std::string> Spoken()
     {
         std::vector<std::string> words;
         for (const Heard& h : m_heard) {
             if (h.type == QAccessible::Focus) words.push_back("focus: " + h.name);
-            if (h.type == QAccessible::NameChanged) words.push_back("name: " + h.name);
+            if (h.type == QAccessible::NameChanged && h.role != QAccessible::Notification)
+                words.push_back("name: " + h.name);
             if (h.type == QAccessible::ObjectShow && h.role == QAccessible::Notification)
                 words.push_back("notification: " + h.name);
         }
