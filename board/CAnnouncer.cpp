@@ -1,17 +1,19 @@
 #include "CAnnouncer.h"
 
 #include <QAccessibleObject>
+#include <QGuiApplication>
 #include <QWidget>
 
 namespace {
 
 // The announcer as a screen reader sees it: a notification named by its words, showing from one
-// announcement to the next. It belongs to its window, though no view of the window holds it.
+// announcement to the next. Like a desktop's notifications it hangs from the application, not
+// from the window, so a reader says its words alone rather than the whole window's first.
 class Notification : public QAccessibleObject {
 public:
     explicit Notification(CAnnouncer* announcer) : QAccessibleObject(announcer) {}
 
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(Announcer()->Window()); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "AccessibilitySpy.h"
+#include "AccessibleWords.h"
 #include "CAboutDlg.h"
 #include "CAnnouncer.h"
 #include "DialogPlayer.h"
@@ -54,12 +55,16 @@ TEST_F(HeardPlay, TheRingIsTheFocusAndEveryMoveIsHeardWithTheSlotsWords)
     EXPECT_EQ(QApplication::focusWidget(), &p.Board(S).guess[3]);
 }
 
-TEST_F(HeardPlay, APlacedChipIsHeardOnItsSlotBeforeTheRingMovesOn)
+TEST_F(HeardPlay, APlacedChipIsHeardOnItsSlotAndAgainOnceTheRingHasMovedOn)
 {
-    EXPECT_EQ(After(Qt::Key_4), (Spoken{"name: SHAPES row 1, slot 1: heart", "focus: SHAPES row 1, slot 2: empty"}));
-    EXPECT_EQ(After(Qt::Key_4), (Spoken{"name: SHAPES row 1, slot 2: heart", "focus: SHAPES row 1, slot 3: empty"}));
+    EXPECT_EQ(After(Qt::Key_4), (Spoken{"name: SHAPES row 1, slot 1: heart", "focus: SHAPES row 1, slot 2: empty",
+                                        "notification: heart in slot 1"}));
+    EXPECT_EQ(After(Qt::Key_4), (Spoken{"name: SHAPES row 1, slot 2: heart", "focus: SHAPES row 1, slot 3: empty",
+                                        "notification: heart in slot 2"}));
     EXPECT_EQ(After(Qt::Key_Tab), Spoken{"focus: COLORS row 1, slot 1: empty"});
-    EXPECT_EQ(After(Qt::Key_2), (Spoken{"name: COLORS row 1, slot 1: orange", "focus: COLORS row 1, slot 2: empty"}));
+    EXPECT_EQ(After(Qt::Key_2), (Spoken{"name: COLORS row 1, slot 1: orange", "focus: COLORS row 1, slot 2: empty",
+                                        "notification: orange in slot 1"}));
+    EXPECT_EQ(After(Qt::Key_6, Qt::ControlModifier), Spoken{});   // not a key of the game: nothing lands
 }
 
 TEST_F(HeardPlay, AGuessIsHeardAsItsResultAfterTheRingHasMovedToTheNextRow)
@@ -68,13 +73,15 @@ TEST_F(HeardPlay, AGuessIsHeardAsItsResultAfterTheRingHasMovedToTheNextRow)
     std::copy_n(std::vector<int32_t>{1, 2, 3, 4}.begin(), 4, code);   // star, club, diamond, heart
     p.Keys({Qt::Key_1, Qt::Key_3, Qt::Key_2});
     spy.Spoken();
-    EXPECT_EQ(After(Qt::Key_5), (Spoken{"name: SHAPES row 1, slot 4: spade", "focus: SHAPES row 1, slot 1: star"}));
+    EXPECT_EQ(After(Qt::Key_5), (Spoken{"name: SHAPES row 1, slot 4: spade", "focus: SHAPES row 1, slot 1: star",
+                                        "notification: spade in slot 4"}));
     EXPECT_EQ(After(Qt::Key_Return), (Spoken{"focus: SHAPES row 2, slot 1: empty",
                                              "notification: SHAPES row 1: 1 right place, 2 right chip elsewhere. "
                                              "round 1 score 1"}));
     p.Keys({Qt::Key_1, Qt::Key_2, Qt::Key_3});
     spy.Spoken();
-    EXPECT_EQ(After(Qt::Key_4), (Spoken{"name: SHAPES row 2, slot 4: heart", "focus: SHAPES row 2, slot 1: star"}));
+    EXPECT_EQ(After(Qt::Key_4), (Spoken{"name: SHAPES row 2, slot 4: heart", "focus: SHAPES row 2, slot 1: star",
+                                        "notification: heart in slot 4"}));
     EXPECT_EQ(After(Qt::Key_Space),
               (Spoken{"focus: COLORS row 1, slot 1: empty",
                       "notification: SHAPES row 2: 4 right place. SHAPES board closed, solved; the code's shapes: "
@@ -147,4 +154,15 @@ TEST_F(HeardPlay, ANoteOfTheWindowIsAnnouncedFromAnyOfItsControlsAndTheSameNoteT
               (Spoken{"notification: THIS GAME COULD NOT BE RECORDED", "notification: THIS GAME COULD NOT BE RECORDED"}));
     EXPECT_EQ(p.dlg.findChildren<CAnnouncer*>().size(), 1);   // one per window
     EXPECT_EQ(CAnnouncer::Of(&p.dlg).Window(), &p.dlg);
+}
+
+TEST_F(HeardPlay, AChipCopiedFromAnEarlierRowIsHeardWithTheSlotItLandedIn)
+{
+    p.Miss(S);
+    p.Keys({Qt::Key_Right, Qt::Key_Down});   // row 1, slot 2
+    spy.Spoken();
+    const std::string second = words::SlotContent(p.Board(S).guess[1].m_nValue).toStdString();
+    const std::string third = words::SlotContent(p.Board(S).guess[2].m_nValue).toStdString();
+    EXPECT_EQ(After(Qt::Key_Return), (Spoken{"name: SHAPES row 2, slot 2: " + second, "focus: SHAPES row 1, slot 3: " + third,
+                                             "notification: " + second + " copied into slot 2 of the current row"}));
 }

@@ -1,7 +1,7 @@
 // The real program on its own X display, played as a blind player plays it: every key is chosen
 // from what a listener on the accessibility bus heard, never from the screen. The ring's words say
-// which board, row and slot a chip lands in, a changed name that it landed, and the notification
-// after GUESS what the row scored, which the solver learns from.
+// which board, row and slot a chip lands in, a changed name and a notification that it landed, and
+// the notification after GUESS what the row scored, which the solver learns from.
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -20,6 +20,7 @@ const char* const kWords[2][6] = {{"star", "club", "diamond", "heart", "spade", 
 
 const QRegularExpression kFocus(QStringLiteral("^focus: "));
 const QRegularExpression kName(QStringLiteral("^name: "));
+const QRegularExpression kNote(QStringLiteral("^notification: "));
 const QRegularExpression kFocusOrNote(QStringLiteral("^(focus|notification): "));
 const QRegularExpression kSlot(QStringLiteral("^focus: (SHAPES|COLORS) row (\\d+), slot (\\d): (.*)$"));
 const QRegularExpression kResult(QStringLiteral("^notification: (SHAPES|COLORS) row (\\d+): ([^.]*)"));
@@ -97,6 +98,7 @@ TEST_F(ScreenReaderRoundTest, ARoundIsPlayedWithKeysChosenFromWhatTheScreenReade
                                             .arg(QLatin1String(kBoards[b]), row).arg(k + 1).arg(QLatin1String(kWords[b][guess[k] - 1])));
             focus = ears.Next(kFocus);
             ASSERT_TRUE(kSlot.match(focus).hasMatch()) << "the ring was not heard moving on: " << focus.toStdString();
+            EXPECT_EQ(ears.Next(kNote), QStringLiteral("notification: %1 in slot %2").arg(QLatin1String(kWords[b][guess[k] - 1])).arg(k + 1));
         }
         focus = Press(QStringLiteral("Return"), &note);
         const QRegularExpressionMatch result = kResult.match(note);
