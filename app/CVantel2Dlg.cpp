@@ -1,5 +1,6 @@
 #include "CVantel2Dlg.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QScreen>
 #include <QWindow>
@@ -187,6 +188,11 @@ void CVantel2Dlg::OpenSystemMenu(QPoint globalPos, bool byKey)
     if (byKey) menu->setActiveAction(menu->actions().constFirst());
     menu->exec(globalPos);
     delete menu;
+    // The keyboard's focus never left its holder, so a screen reader is told it is back there.
+    if (QWidget* focus = focusWidget()) {
+        QAccessibleEvent back(focus, QAccessible::Focus);
+        QAccessible::updateAccessibility(&back);
+    }
 }
 
 QMenu* CVantel2Dlg::CreateSystemMenu()

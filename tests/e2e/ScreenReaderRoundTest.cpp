@@ -121,3 +121,13 @@ TEST_F(ScreenReaderRoundTest, ARoundIsPlayedWithKeysChosenFromWhatTheScreenReade
     std::printf("A round by the screen reader's words alone: %d guesses, score %d, %d lines heard\n", guesses, score,
                 static_cast<int>(ears.Heard().size()));
 }
+
+TEST_F(ScreenReaderRoundTest, MenuAndShiftF10OpenOneMenuOnItsFirstItemAndEscHandsTheFocusBackToTheRing)
+{
+    ASSERT_EQ(Press(QStringLiteral("Right")), QStringLiteral("focus: SHAPES row 1, slot 2: empty"));
+    for (const QString& key : {QStringLiteral("Menu"), QStringLiteral("shift+F10")}) {
+        EXPECT_EQ(Press(key), QStringLiteral("focus: Instructions")) << key.toStdString();
+        // A second menu behind the first would take the focus here instead.
+        EXPECT_EQ(Press(QStringLiteral("Escape")), QStringLiteral("focus: SHAPES row 1, slot 2: empty")) << key.toStdString();
+    }
+}
