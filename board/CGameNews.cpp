@@ -54,7 +54,8 @@ QString CGameNews::Since(bool recorded)
         if (now.m_nPhase != was.m_nPhase && now.m_nPhase != phase::kPlaying) {
             news << RoundEnd(recorded);
         } else if (now.m_nRoundScores[now.m_nRoundIndex] != was.m_nRoundScores[was.m_nRoundIndex]) {
-            news << QStringLiteral("round %1 score %2").arg(now.m_nRoundIndex + 1).arg(now.m_nRoundScores[now.m_nRoundIndex]);
+            const int round = now.m_nRoundIndex;
+            news << QStringLiteral("round %1 score %2").arg(round + 1).arg(now.m_nRoundScores[round]);
         }
     }
     m_told = now;

@@ -67,7 +67,9 @@ void CKeyboardPlay::PickUp()
     if (!slot.TakeChipFrom(m_focus.Slot())) return;
     CAccessibleControl::NameChanged(&slot);
     m_focus.MoveAlongRow(1);
-    m_landed = QStringLiteral("%1 copied into slot %2 of the current row").arg(words::SlotContent(slot.m_nValue)).arg(column + 1);
+    m_landed = QStringLiteral("%1 copied into slot %2 of the current row")
+                   .arg(words::SlotContent(slot.m_nValue))
+                   .arg(column + 1);
 }
 
 void CKeyboardPlay::Confirm()
