@@ -1,5 +1,6 @@
 #include "CVantel2Dlg.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QScreen>
 #include <QWindow>
@@ -45,6 +46,7 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
       m_keys(m_controls, m_game),
+      m_news(m_game),
       m_dataBase(std::move(dataFolder)),
       m_appFolder(appFolder),
       m_askQuit(&quitquestion::Ask)
@@ -174,28 +176,53 @@ bool CVantel2Dlg::event(QEvent* e)
 // The window manager's own menu is out of reach, so its two items live in a context menu.
 void CVantel2Dlg::contextMenuEvent(QContextMenuEvent* event)
 {
+    // The Menu key comes as a key press as well, which opens the menu where the keyboard is.
+    if (event->reason() == QContextMenuEvent::Keyboard) return;
+    OpenSystemMenu(event->globalPos(), false);
+}
+
+void CVantel2Dlg::OpenSystemMenu(QPoint globalPos, bool byKey)
+{
     QMenu* menu = CreateSystemMenu();
-    menu->exec(event->globalPos());
+    // Opened by a key, its first item is active at once, so a screen reader has an item to read.
+    if (byKey) menu->setActiveAction(menu->actions().constFirst());
+    menu->exec(globalPos);
     delete menu;
+    // The keyboard's focus never left its holder, so a screen reader is told it is back there.
+    if (QWidget* focus = focusWidget()) {
+        QAccessibleEvent back(focus, QAccessible::Focus);
+        QAccessible::updateAccessibility(&back);
+    }
 }
 
 QMenu* CVantel2Dlg::CreateSystemMenu()
 {
     auto* menu = new QMenu(this);
-    menu->addAction(QStringLiteral("Instructions"), this, [this] { OnSysCommand(IDM_INSTRUCTIONS); });
-    menu->addAction(QStringLiteral("High Scores and Configuration..."), this,
-                    [this] { OnSysCommand(IDM_ABOUTBOX); });
+    QAction* help = menu->addAction(QStringLiteral("Instructions"), this, [this] { OnSysCommand(IDM_INSTRUCTIONS); });
+    QAction* scores = menu->addAction(QStringLiteral("High Scores and Configuration..."), this,
+                                      [this] { OnSysCommand(IDM_ABOUTBOX); });
+    // Shown beside the items; the window answers the keys itself.
+    help->setShortcut(Qt::Key_F1);
+    scores->setShortcut(kHighScoresKey);
     return menu;
 }
 
 void CVantel2Dlg::keyPressEvent(QKeyEvent* event)
 {
     if (OnPlayKey(*event)) return;
-    if (event->key() == Qt::Key_F1) {
+    const QKeyCombination pressed = event->keyCombination();
+    if (pressed == QKeyCombination(Qt::Key_F1)) {
         OnSysCommand(IDM_INSTRUCTIONS);
+    } else if (pressed == kHighScoresKey) {
+        OnSysCommand(IDM_ABOUTBOX);
+    } else if (pressed == QKeyCombination(Qt::Key_Menu) || pressed == (Qt::ShiftModifier | Qt::Key_F10)) {
+        // Beside the keyboard's focus: the ring's slot, or the button that has it.
+        const QWidget* at = focusWidget() != nullptr ? focusWidget() : this;
+        OpenSystemMenu(at->mapToGlobal(at->rect().center()), true);
+    } else {
+        QDialog::keyPressEvent(event);   // Esc closes the window
         return;
     }
-    QDialog::keyPressEvent(event);   // Esc closes the window
 }
 
 bool CVantel2Dlg::OnPlayKey(const QKeyEvent& event)
@@ -278,5 +305,6 @@ void CVantel2Dlg::LoadActiveVariant(int32_t& variant)
 
 void CVantel2Dlg::RecordFinishedGame(int variant, int total)
 {
-    m_controls.centre.ShowUnrecordedNote(!stats::RecordFinishedGame(m_dataBase, variant, total));
+    m_bGameRecorded = stats::RecordFinishedGame(m_dataBase, variant, total);
+    m_controls.centre.ShowUnrecordedNote(!m_bGameRecorded);
 }

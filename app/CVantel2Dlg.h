@@ -14,6 +14,7 @@
 #include "BoardControls.h"
 #include "CBoardRefresh.h"
 #include "CGameEngine.h"
+#include "CGameNews.h"
 #include "CKeyboardPlay.h"
 #include "CSpriteSheet.h"
 #include "RandomSource.h"
@@ -25,6 +26,8 @@ class CVantel2Dlg : public QDialog, public GameHost {
 public:
     static constexpr int IDM_ABOUTBOX = 0x0010;
     static constexpr int IDM_INSTRUCTIONS = 0x8003;
+    // Opens High Scores and Configuration, as a game's Preferences would.
+    static constexpr QKeyCombination kHighScoresKey = Qt::ControlModifier | Qt::Key_H;
 
     // `dataFolder` is the player's local data folder (empty when there is none); `appFolder`
     // holds the sprite sheet and the help file.
@@ -49,6 +52,8 @@ public:
     void OnSysCommand(int id);
     // The window's menu: "Instructions", then "High Scores and Configuration...".
     QMenu* CreateSystemMenu();
+    // The menu opened at `globalPos`; opened by a key (Menu, Shift+F10), with its first item active.
+    void OpenSystemMenu(QPoint globalPos, bool byKey);
     // The instructions' window once they have been opened, else null.
     CHelpWindow* HelpWindow() const;
 
@@ -67,6 +72,7 @@ public:
     {
         m_refresh.RefreshBoard();
         m_keys.Follow();
+        m_news.Tell(this, m_bGameRecorded);   // after the focus has moved, so it is heard last
     }
     void UpdateGuessButtons() override { m_refresh.UpdateGuessButtons(); }
     void RefreshScores() { m_refresh.RefreshScores(); }
@@ -103,6 +109,8 @@ private:
     CSpriteSheet m_sprites;
     CBoardRefresh m_refresh;
     CKeyboardPlay m_keys;
+    CGameNews m_news;
+    bool m_bGameRecorded = false;   // the game that ended last reached the high scores
     std::filesystem::path m_dataBase;   // the player's data folder; empty when there is none
     QString m_appFolder;
     double m_scale = 0.0;     // none yet

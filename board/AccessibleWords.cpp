@@ -75,6 +75,19 @@ QString PegResult(const int32_t* pegs, int count)
     return parts.isEmpty() ? QStringLiteral("no match") : parts.join(QStringLiteral(", "));
 }
 
+QString Caption(const QString& art)
+{
+    static const struct {
+        const char* art;
+        const char* words;
+    } kCaptions[] = {{"label_shapes", "SHAPES"}, {"label_colors", "COLORS"},
+                     {"label_score_by_round", "SCORE BY ROUND"}, {"label_total", "TOTAL"}};
+    for (const auto& c : kCaptions) {
+        if (art == QLatin1String(c.art)) return QString::fromLatin1(c.words);
+    }
+    return QString();
+}
+
 QString Figure(const int32_t* digits, int count)
 {
     QString figure;

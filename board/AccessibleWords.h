@@ -23,6 +23,9 @@ QString CentreCell(int value);
 QString Peg(int value);
 // An evaluated row's pegs: "1 right place, 2 right chip elsewhere", or "no match".
 QString PegResult(const int32_t* pegs, int count);
+// The words of a caption picture of the board by its art's name ("label_total": "TOTAL"); empty for
+// a picture that only separates.
+QString Caption(const QString& art);
 // The figure that digit cells show side by side, blanks left out: "105"; empty when all are blank.
 QString Figure(const int32_t* digits, int count);
 

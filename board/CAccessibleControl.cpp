@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "AccessibleText.h"
+#include "AccessibleTree.h"
 #include "CNumbers.h"
 
 namespace {
@@ -21,6 +22,48 @@ QAccessible::Role CAccessibleControl::role() const
     if (qobject_cast<const CNumbers*>(widget()) != nullptr) return QAccessible::StaticText;
     const Kind kind = ControlPlace::Of(widget()).kind;
     return kind == Kind::BoardView || kind == Kind::CentreView ? QAccessible::Grouping : QAccessible::Graphic;
+}
+
+// The keyboard's focus lands on guess slots (the ring) and on the buttons that go on between
+// rounds, though neither takes it by Tab or a click.
+QAccessible::State CAccessibleControl::state() const
+{
+    using Kind = ControlPlace::Kind;
+    QAccessible::State s = QAccessibleWidget::state();
+    const Kind kind = ControlPlace::Of(widget()).kind;
+    if (kind == Kind::GuessSlot || kind == Kind::NextRound || kind == Kind::NewGame) s.focusable = true;
+    return s;
+}
+
+bool CAccessibleControl::IsView() const
+{
+    const ControlPlace::Kind kind = ControlPlace::Of(widget()).kind;
+    return kind == ControlPlace::Kind::BoardView || kind == ControlPlace::Kind::CentreView;
+}
+
+QAccessibleInterface* CAccessibleControl::parent() const
+{
+    if (ControlPlace::Of(widget()).kind == ControlPlace::Kind::None) return QAccessibleWidget::parent();
+    return QAccessible::queryAccessibleInterface(accessibletree::Holder(widget()));
+}
+
+QAccessibleInterface* CAccessibleControl::child(int index) const
+{
+    if (!IsView()) return QAccessibleWidget::child(index);
+    const QList<QWidget*> children = accessibletree::Children(widget());
+    return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
+}
+
+int CAccessibleControl::childCount() const
+{
+    return IsView() ? static_cast<int>(accessibletree::Children(widget()).size()) : QAccessibleWidget::childCount();
+}
+
+int CAccessibleControl::indexOfChild(const QAccessibleInterface* child) const
+{
+    if (!IsView()) return QAccessibleWidget::indexOfChild(child);
+    if (child == nullptr || !child->object()->isWidgetType()) return -1;
+    return static_cast<int>(accessibletree::Children(widget()).indexOf(static_cast<QWidget*>(child->object())));
 }
 
 QString CAccessibleControl::text(QAccessible::Text t) const
@@ -60,6 +103,12 @@ bool CAccessibleControl::Install()
         return true;
     }();
     return installed;
+}
+
+void CAccessibleControl::NameChanged(QWidget* control)
+{
+    QAccessibleEvent changed(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QAccessibleInterface* CAccessibleControl::Create(const QString& key, QObject* object)

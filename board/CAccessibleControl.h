@@ -11,6 +11,12 @@ public:
     explicit CAccessibleControl(QWidget* w);
 
     QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+    // The board's views hold the controls a reader walks, their rows' boxes and decoration left out.
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override;
     QStringList actionNames() const override;
     void doAction(const QString& action) override;
@@ -18,7 +24,10 @@ public:
     // Has Qt describe the game's self-drawn controls with this class. Qt describes a control from
     // the moment it is made, so this comes before any of them; later calls do nothing.
     static bool Install();
+    // Tells a listening screen reader that `control`'s words have changed.
+    static void NameChanged(QWidget* control);
 
 private:
+    bool IsView() const;
     static QAccessibleInterface* Create(const QString& key, QObject* object);
 };

@@ -1,5 +1,11 @@
 #include "CKeyboardPlay.h"
 
+#include <utility>
+
+#include "AccessibleWords.h"
+#include "CAccessibleControl.h"
+#include "CAnnouncer.h"
+
 CKeyboardPlay::CKeyboardPlay(BoardControls& controls, const GameState& state)
     : m_c(controls), m_focus(controls, state)
 {
@@ -21,6 +27,8 @@ bool CKeyboardPlay::OnKey(int key, Qt::KeyboardModifiers modifiers)
         return false;
     }
     m_focus.Show();   // from the first key on, wherever the key has left it
+    // A chip that landed is said once the ring has moved, so it is heard last.
+    if (!m_landed.isEmpty()) CAnnouncer::Of(&m_focus.Slot()).Announce(std::exchange(m_landed, QString()));
     return true;
 }
 
@@ -42,14 +50,26 @@ bool CKeyboardPlay::Move(int key)
 // chip not in play, a closed board, or a slot outside the current row.
 void CKeyboardPlay::PutChip(int number)
 {
-    if (m_focus.Slot().TakeChipFrom(m_focus.View().tray[number - 1])) m_focus.MoveAlongRow(1);
+    CGuessChip& slot = m_focus.Slot();
+    const int column = m_focus.Column();
+    if (!slot.TakeChipFrom(m_focus.View().tray[number - 1])) return;
+    CAccessibleControl::NameChanged(&slot);
+    m_focus.MoveAlongRow(1);
+    m_landed = QStringLiteral("%1 in slot %2").arg(words::SlotContent(slot.m_nValue)).arg(column + 1);
 }
 
 // The chip of an earlier row copied into the same column of the current row, as dragging it
 // would; the focus moves on along the earlier row, so a whole row is picked up key by key.
 void CKeyboardPlay::PickUp()
 {
-    if (m_focus.CurrentRowSlot().TakeChipFrom(m_focus.Slot())) m_focus.MoveAlongRow(1);
+    CGuessChip& slot = m_focus.CurrentRowSlot();
+    const int column = m_focus.Column();
+    if (!slot.TakeChipFrom(m_focus.Slot())) return;
+    CAccessibleControl::NameChanged(&slot);
+    m_focus.MoveAlongRow(1);
+    m_landed = QStringLiteral("%1 copied into slot %2 of the current row")
+                   .arg(words::SlotContent(slot.m_nValue))
+                   .arg(column + 1);
 }
 
 void CKeyboardPlay::Confirm()

@@ -9,7 +9,11 @@
 //   1 to 6           that shape or colour from the tray into the focused slot; the focus moves on
 //   Enter, Space     GUESS when offered; on an earlier row, that row's chip into the current row
 //   Enter, N         NEXT ROUND or NEW GAME when shown
+//
+// A screen reader hears each move of the ring as a move of the focus, and each chip that lands
+// both as its slot's new name and, once the ring has moved on, as an announcement.
 
+#include <QString>
 #include <Qt>
 
 #include "CSlotFocus.h"
@@ -34,4 +38,5 @@ private:
 
     BoardControls& m_c;
     CSlotFocus m_focus;
+    QString m_landed;   // the chip the key put in, in words, until it is announced
 };

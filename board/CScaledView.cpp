@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "AccessibleWords.h"
 #include "ArtPixmap.h"
 
 void CScaledView::Add(const layout::Entry& e, QWidget* control, int group)
@@ -17,6 +18,7 @@ void CScaledView::Add(const layout::Entry& e, QWidget* control, int group)
         auto* picture = new QLabel(parent);
         picture->setPixmap(ArtPixmap(QString::fromLatin1(e.art), devicePixelRatioF()));
         picture->adjustSize();
+        picture->setAccessibleName(words::Caption(QString::fromLatin1(e.art)));   // separators stay unnamed
         layout.AddPicture(picture, QRect(at, picture->size()), QString::fromLatin1(e.art));
         control = picture;
     } else {

@@ -53,12 +53,27 @@ void CSlotFocus::Follow()
     Mark();
 }
 
+QWidget* CSlotFocus::PhaseButton()
+{
+    for (CBitmapButton* button : {&m_c.centre.nextRound, &m_c.centre.newGame}) {
+        if (!button->isHidden()) return button;
+    }
+    return nullptr;
+}
+
 void CSlotFocus::Mark()
 {
     if (!m_bShown) return;
-    CGuessChip* focused = &Slot();
-    if (focused == m_pMarked) return;
-    if (m_pMarked != nullptr) m_pMarked->SetFocusMark(false);
-    focused->SetFocusMark(true);
-    m_pMarked = focused;
+    CGuessChip* ringed = IsOpen(board::kShapes) || IsOpen(board::kColors) ? &Slot() : nullptr;
+    if (ringed != m_pMarked) {
+        if (m_pMarked != nullptr) m_pMarked->SetFocusMark(false);
+        if (ringed != nullptr) ringed->SetFocusMark(true);
+        m_pMarked = ringed;
+    }
+    // Qt tells a screen reader of each move of the keyboard focus, with the new holder's words.
+    if (ringed != nullptr) {
+        ringed->setFocus(Qt::OtherFocusReason);
+    } else if (QWidget* button = PhaseButton()) {
+        button->setFocus(Qt::TabFocusReason);   // ringed as a button the keyboard reached
+    }
 }

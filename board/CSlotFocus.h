@@ -2,7 +2,9 @@
 // Where the keyboard is on the boards: a slot of one board's current row, or of an earlier row of
 // that board while the player looks back for a chip to pick up. Each board remembers its own
 // column. The focused slot is marked only once the keyboard has been used, so a game played with
-// the pointer looks as it always did.
+// the pointer looks as it always did. From then on the ringed slot holds the window's keyboard
+// focus, so a screen reader follows the ring; while both boards are closed the focus waits on the
+// button that goes on (NEXT ROUND or NEW GAME) and no slot is ringed.
 
 #include "BoardControls.h"
 #include "GameState.h"
@@ -24,6 +26,8 @@ public:
 
     // Marks the focused slot from now on.
     void Show();
+    // The slot that carries the ring, or null while the ring is hidden.
+    const CGuessChip* Ringed() const { return m_pMarked; }
     // Along the row's slots in play, round from the last to the first and back.
     void MoveAlongRow(int step);
     // To earlier rows (positive) or back towards the current row, never past either end.
@@ -44,6 +48,8 @@ private:
     // Past the last row (a board missed in row 9) the last row stands in.
     int CurrentRow(int b) const;
     bool IsOpen(int b) const;
+    // NEXT ROUND or NEW GAME while one shows, else null.
+    QWidget* PhaseButton();
     int SlotsInPlay() const { return m_s.m_nCodeLength; }
     CGuessChip& SlotAt(int row) { return View().guess[board::kSlots * row + Column()]; }
     void Mark();

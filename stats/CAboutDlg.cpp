@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "AccessibleWords.h"
+#include "CAnnouncer.h"
 #include "ArtPixmap.h"
 #include "DialogUnits.h"
 #include "SpriteGeometry.h"
@@ -204,7 +205,10 @@ void CAboutDlg::SelectVariant(int variant)
     // A choice that could not be stored would not reach the next game, so it is not shown as made.
     const bool stored = stats::SaveActiveVariant(m_dataBase, variant);
     m_saveFailed.setVisible(!stored);
-    if (!stored) return;
+    if (!stored) {
+        CAnnouncer::Of(this).Announce(m_saveFailed.text());   // each time: a player may try again
+        return;
+    }
     m_nSelectedVariant = variant;
     ShowVariantButtons();
 }

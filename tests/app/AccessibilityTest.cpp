@@ -4,9 +4,13 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QTest>
 
+#include <map>
 #include <set>
 
+#include "CSideHoriz.h"
+#include "CSideVert.h"
 #include "DialogPlayer.h"
 
 namespace {
@@ -128,4 +132,66 @@ TEST(Accessibility, OnlyAShownButtonCanBePressedFromAScreenReader)
     EXPECT_EQ(p.Game().m_nRoundScores[0], 0);
     shown->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(p.Game().m_nRoundScores[0], 1);   // judged, as a click judges it
+}
+
+namespace {
+
+// Every object a screen reader finds walking down from the window, each checked to name the
+// object it came from as its parent.
+void Walk(QAccessibleInterface* at, std::vector<QAccessibleInterface*>& out)
+{
+    out.push_back(at);
+    for (int i = 0; i < at->childCount(); ++i) {
+        QAccessibleInterface* child = at->child(i);
+        ASSERT_NE(child, nullptr);
+        ASSERT_NE(child->parent(), nullptr);
+        EXPECT_EQ(child->parent()->object(), at->object()) << child->text(QAccessible::Name).toStdString();
+        EXPECT_EQ(at->indexOfChild(child), i);
+        Walk(child, out);
+    }
+}
+
+std::vector<QAccessibleInterface*> Tree(CVantel2Dlg& dlg)
+{
+    std::vector<QAccessibleInterface*> all;
+    Walk(QAccessible::queryAccessibleInterface(&dlg), all);
+    return all;
+}
+
+}  // namespace
+
+TEST(Accessibility, AReaderWalksOneObjectPerThingShownNoDecorationAndNoTwoNamesAlike)
+{
+    DialogPlayer p;
+    p.dlg.show();
+    p.dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&p.dlg));
+    p.Key(Qt::Key_Right);   // play by keys begins
+    p.Miss(S);
+    std::map<std::string, int> shown;
+    std::vector<std::string> focused;
+    std::map<QAccessible::Role, int> roles;
+    for (QAccessibleInterface* i : Tree(p.dlg)) {
+        const std::string name = i->text(QAccessible::Name).toStdString();
+        EXPECT_EQ(qobject_cast<CSideVert*>(i->object()), nullptr) << "a frame piece in the tree";
+        EXPECT_EQ(qobject_cast<CSideHoriz*>(i->object()), nullptr) << "a frame piece in the tree";
+        EXPECT_NE(i->object()->metaObject(), &QWidget::staticMetaObject) << "a row's box in the tree";
+        if (i->state().focused) focused.push_back(name);
+        if (i->state().invisible) continue;
+        EXPECT_FALSE(name.empty()) << "an unnamed object shown, role " << i->role();
+        ++shown[name];
+        ++roles[i->role()];
+    }
+    EXPECT_EQ(focused, std::vector<std::string>{"SHAPES row 2, slot 2: empty"});
+    for (const auto& [name, count] : shown) EXPECT_EQ(count, 1) << name;
+    for (const char* name : {"SHAPES", "COLORS", "SCORE BY ROUND", "TOTAL", "total score 1", "round 1 score 1",
+                             "round 8 score: none yet"})
+        EXPECT_EQ(shown[name], 1) << name;
+    const auto judged = shown.lower_bound("SHAPES row 1 result: ");
+    ASSERT_NE(judged, shown.end());
+    EXPECT_EQ(judged->first.rfind("SHAPES row 1 result: ", 0), 0u) << "the judged row's pegs are one object";
+    // The window, 2 boards and the centre; 80 guess, 12 tray and 8 code slots, 20 rows of pegs and
+    // 36 centre cells; 8 round scores, the total and 4 captions; GUESS shown on no row.
+    EXPECT_EQ(shown.size(), 1u + 3u + 80u + 12u + 8u + 20u + 36u + 9u + 4u);
+    EXPECT_EQ(roles[QAccessible::Button], 0);
 }

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "CAnnouncer.h"
 #include "CHelpWindow.h"
 #include "CVantel2Dlg.h"
 #include "VantelEvents.h"
@@ -168,6 +169,9 @@ TEST_F(DialogTest, AFinishedGameThatCouldNotBeRecordedSaysSoUntilTheNextGame)
     EXPECT_TRUE(centre.ShowsUnrecordedNote());
     EXPECT_EQ(CCentreView::UnrecordedNoteText(), "THIS GAME COULD NOT BE RECORDED");
     EXPECT_GT(YellowPixels(centre, place), 500);
+    // A screen reader hears the note with the game's end.
+    EXPECT_TRUE(CAnnouncer::Of(&dlg).Words().endsWith("THIS GAME COULD NOT BE RECORDED: NEW GAME"))
+        << CAnnouncer::Of(&dlg).Words().toStdString();
 
     centre.newGame.click();
     EXPECT_EQ(dlg.Game().m_nPhase, phase::kPlaying);

@@ -2,7 +2,11 @@
 // or a click does, or not at all.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDirIterator>
+#include <QMenu>
+#include <QTimer>
 #include <QKeySequence>
 #include <QRegularExpression>
 
@@ -175,10 +179,34 @@ const std::map<QString, std::vector<QKeyCombination>>& HelpKeys()
         {"1", {Qt::Key_1}}, {"2", {Qt::Key_2}}, {"3", {Qt::Key_3}}, {"4", {Qt::Key_4}}, {"5", {Qt::Key_5}},
         {"6", {Qt::Key_6}}, {"Enter", {Qt::Key_Return, Qt::KeypadModifier | Qt::Key_Enter}},
         {"Space", {Qt::Key_Space}}, {"N", {Qt::Key_N}}, {"L", {Qt::Key_L}}, {"F1", {Qt::Key_F1}},
-        {"Esc", {Qt::Key_Escape}},
+        {"Esc", {Qt::Key_Escape}}, {"Menu", {Qt::Key_Menu}}, {"Shift+F10", {Qt::ShiftModifier | Qt::Key_F10}},
+        {"Ctrl+H", {Qt::ControlModifier | Qt::Key_H}},
     };
     return keys;
 }
+
+// While it lives, closes whatever menu or modal window a key opens, as soon as it is open.
+class WindowCloser {
+public:
+    WindowCloser()
+    {
+        m_timer.callOnTimeout([this] {
+            for (QWidget* open : {QApplication::activePopupWidget(), QApplication::activeModalWidget()}) {
+                if (open == nullptr) continue;
+                opened << QString::fromLatin1(open->metaObject()->className());
+                if (auto* menu = qobject_cast<QMenu*>(open))
+                    active << (menu->activeAction() != nullptr ? menu->activeAction()->text() : QStringLiteral("(none)"));
+                open->close();
+            }
+        });
+        m_timer.start(0);
+    }
+    QStringList opened;   // the class of each window closed
+    QStringList active;   // each menu's active item as it opened
+
+private:
+    QTimer m_timer;
+};
 
 // Every key the help page's key table shows.
 std::set<QString> KeysInTheHelp()
@@ -206,6 +234,7 @@ TEST(KeyboardPlay, TheHelpListsEveryKeyTheWindowAnswersAndNoOther)
         named.insert(name);
         for (QKeyCombination c : combinations) {
             known.insert(c.key());
+            WindowCloser closer;   // the menu and the High Scores window would wait for the player
             EXPECT_TRUE(p.Key(c.key(), c.keyboardModifiers())) << name.toStdString() << " does nothing";
         }
     }
@@ -217,6 +246,26 @@ TEST(KeyboardPlay, TheHelpListsEveryKeyTheWindowAnswersAndNoOther)
         if (known.count(key) > 0) continue;
         EXPECT_FALSE(p.Key(key)) << QKeySequence(key).toString().toStdString() << " is missing from the help";
     }
+}
+
+TEST(KeyboardPlay, MenuAndShiftF10OpenTheMenuOnItsFirstItemAndCtrlHOpensTheHighScores)
+{
+    DialogPlayer p;
+    p.dlg.show();
+    WindowCloser closer;
+    p.Key(Qt::Key_Menu);
+    p.Key(Qt::Key_F10, Qt::ShiftModifier);
+    p.Key(Qt::Key_F10);   // F10 alone is not the menu's key
+    p.Key(Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(closer.opened, (QStringList{"QMenu", "QMenu", "CAboutDlg"}));
+    EXPECT_EQ(closer.active, (QStringList{"Instructions", "Instructions"}));
+    // The Menu key's own context menu event is left to the key press, so one menu opens, not two.
+    QContextMenuEvent byKey(QContextMenuEvent::Keyboard, QPoint(10, 10), p.dlg.mapToGlobal(QPoint(10, 10)));
+    QCoreApplication::sendEvent(&p.dlg, &byKey);
+    QContextMenuEvent byMouse(QContextMenuEvent::Mouse, QPoint(10, 10), p.dlg.mapToGlobal(QPoint(10, 10)));
+    QCoreApplication::sendEvent(&p.dlg, &byMouse);
+    EXPECT_EQ(closer.opened, (QStringList{"QMenu", "QMenu", "CAboutDlg", "QMenu"}));
+    EXPECT_EQ(closer.active, (QStringList{"Instructions", "Instructions", "(none)"}));   // the pointer chooses
 }
 
 TEST(KeyboardPlay, LabelsComeAndGoWithLAndAreNeverKept)

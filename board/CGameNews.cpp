@@ -1,0 +1,110 @@
+#include "CGameNews.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+#include "AccessibleWords.h"
+#include "CAnnouncer.h"
+#include "CCentreView.h"
+
+namespace {
+
+// One board's fields of a state.
+struct Side {
+    int row;
+    bool closed;
+    const int32_t (*pegs)[board::kSlots];
+    const int32_t* code;
+};
+
+Side Of(const GameState& s, int board)
+{
+    if (board == board::kShapes) return {s.m_nShapesRow, s.m_bShapesClosed != 0, s.m_nShapesPegs, s.m_nCodeShapes};
+    return {s.m_nColorsRow, s.m_bColorsClosed != 0, s.m_nColorsPegs, s.m_nCodeColors};
+}
+
+int Total(const GameState& s)
+{
+    int total = 0;
+    for (int score : s.m_nRoundScores) total += score;
+    return total;
+}
+
+}  // namespace
+
+QString CGameNews::Since(bool recorded)
+{
+    const GameState& was = m_told;
+    const GameState& now = m_s;
+    QStringList news;
+    const bool started = m_bStarted;
+    // A round begins with both boards open on their first rows and nothing scored; a new game or
+    // a new variant may also start one while another is under way.
+    const bool fresh = now.m_nPhase == phase::kPlaying && now.m_nShapesRow == 0 && now.m_nColorsRow == 0 &&
+                       now.m_nRoundScores[now.m_nRoundIndex] == 0;
+    if (started && fresh && (was.m_nPhase != phase::kPlaying || was.m_nRoundIndex != now.m_nRoundIndex ||
+                             was.m_nShapesRow + was.m_nColorsRow > 0 || was.m_bShapesClosed || was.m_bColorsClosed)) {
+        news << NewRound();
+    } else if (started && was.m_nRoundIndex == now.m_nRoundIndex) {
+        for (int b = 0; b < board::kCount; ++b) {
+            const Side before = Of(was, b), after = Of(now, b);
+            if (after.row > before.row || (after.closed && !before.closed)) news << JudgedRow(b);
+            if (after.closed && !before.closed) news << Closed(b);
+        }
+        if (now.m_nPhase != was.m_nPhase && now.m_nPhase != phase::kPlaying) {
+            news << RoundEnd(recorded);
+        } else if (now.m_nRoundScores[now.m_nRoundIndex] != was.m_nRoundScores[was.m_nRoundIndex]) {
+            const int round = now.m_nRoundIndex;
+            news << QStringLiteral("round %1 score %2").arg(round + 1).arg(now.m_nRoundScores[round]);
+        }
+    }
+    m_told = now;
+    m_bStarted = true;
+    return news.join(QStringLiteral(". "));
+}
+
+void CGameNews::Tell(QWidget* window, bool recorded)
+{
+    CAnnouncer::Of(window).Announce(Since(recorded));
+}
+
+QString CGameNews::NewRound() const
+{
+    const QString round = QStringLiteral("round %1 of %2").arg(m_s.m_nRoundIndex + 1).arg(m_s.m_nRoundsPerGame);
+    return m_s.m_nRoundIndex == 0 ? QStringLiteral("new game, ") + round : round;
+}
+
+// The row the board was on, as its pegs judged it. A board missed in its last row closes
+// without a row of its own to move to.
+QString CGameNews::JudgedRow(int board) const
+{
+    const Side was = Of(m_told, board);
+    const int row = std::clamp(was.row, 0, board::kRows - 1);
+    return QStringLiteral("%1 row %2: ").arg(words::BoardName(board)).arg(row + 1) +
+           words::PegResult(Of(m_s, board).pegs[row], m_s.m_nCodeLength);
+}
+
+// Closed, solved or not, and what its code shows above the other board from now on.
+QString CGameNews::Closed(int board) const
+{
+    const Side now = Of(m_s, board);
+    QStringList code;
+    for (int k = 0; k < m_s.m_nCodeLength; ++k)
+        code << (board == board::kShapes ? words::Shape(now.code[k]) : words::Colour(now.code[k]));
+    const bool solved = now.row < board::kRows;   // a missed last row moves the board past it
+    return QStringLiteral("%1 board closed, %2; the code's %3: %4")
+        .arg(words::BoardName(board), solved ? QStringLiteral("solved") : QStringLiteral("not solved"),
+             board == board::kShapes ? QStringLiteral("shapes") : QStringLiteral("colours"),
+             code.join(QStringLiteral(", ")));
+}
+
+QString CGameNews::RoundEnd(bool recorded) const
+{
+    const int round = m_s.m_nRoundIndex;
+    const QString end = QStringLiteral("round %1 over, score %2").arg(round + 1).arg(m_s.m_nRoundScores[round]);
+    if (m_s.m_nPhase != phase::kGameOver) return end + QStringLiteral(": NEXT ROUND");
+    return end + QStringLiteral(". Game over, total score %1, ").arg(Total(m_s)) +
+           (recorded ? QStringLiteral("recorded in the high scores: NEW GAME")
+                     : CCentreView::UnrecordedNoteText() + QStringLiteral(": NEW GAME"));
+}
