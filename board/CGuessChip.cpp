@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDrag>
+#include <QGuiApplication>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -118,7 +119,8 @@ void CGuessChip::StartDrag()
     const CChipDropSource source(m_nValue);
     auto* drag = new QDrag(this);   // Qt disposes of it once the drag is over
     drag->setMimeData(data.release());
-    source.SetCursors(*drag);
+    source.SetCursors(*drag, devicePixelRatioF());
+    source.SetPicture(*drag, devicePixelRatioF(), QGuiApplication::platformName());
     // Dragging copies: whatever the outcome, this slot keeps its chip.
     drag->exec(Qt::CopyAction);
 }
