@@ -45,6 +45,7 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
       m_keys(m_controls, m_game),
+      m_clicks(m_controls, m_game),
       m_dataBase(std::move(dataFolder)),
       m_appFolder(appFolder),
       m_askQuit(&quitquestion::Ask)

@@ -13,6 +13,7 @@
 
 #include "BoardControls.h"
 #include "CBoardRefresh.h"
+#include "CClickPlace.h"
 #include "CGameEngine.h"
 #include "CKeyboardPlay.h"
 #include "CSpriteSheet.h"
@@ -103,6 +104,7 @@ private:
     CSpriteSheet m_sprites;
     CBoardRefresh m_refresh;
     CKeyboardPlay m_keys;
+    CClickPlace m_clicks;   // chips placed without a drag
     std::filesystem::path m_dataBase;   // the player's data folder; empty when there is none
     QString m_appFolder;
     double m_scale = 0.0;     // none yet

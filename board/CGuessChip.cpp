@@ -88,9 +88,12 @@ void CGuessChip::mouseMoveEvent(QMouseEvent* event)
         StartDrag();
 }
 
-void CGuessChip::mouseReleaseEvent(QMouseEvent*)
+// Letting go before the drag began is a click; Qt makes the same events of a tap.
+void CGuessChip::mouseReleaseEvent(QMouseEvent* event)
 {
+    const bool click = m_bPressPending && event->button() == Qt::LeftButton && MayStartDrag();
     EndPress();
+    if (click) Q_EMIT Clicked(this);
 }
 
 void CGuessChip::timerEvent(QTimerEvent* event)
