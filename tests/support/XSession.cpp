@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -21,6 +22,7 @@ XSession::XSession() = default;
 XSession::~XSession()
 {
     Stop(m_program);
+    Stop(m_compositor);
     Stop(m_server);
 }
 
@@ -101,7 +103,8 @@ bool XSession::StartProgram(const QString& program, QString* error)
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), m_wayland.isEmpty() ? QStringLiteral("xcb") : QStringLiteral("wayland"));
+    if (!m_wayland.isEmpty()) env.insert(QStringLiteral("WAYLAND_DISPLAY"), m_wayland);
     env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));   // one pixel per pixel
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
     m_program.setProcessEnvironment(env);
@@ -111,6 +114,8 @@ bool XSession::StartProgram(const QString& program, QString* error)
         *error = QStringLiteral("the game did not start: ") + program;
         return false;
     }
+    // On Wayland the compositor's output is the window the test sees.
+    if (!m_wayland.isEmpty()) return true;
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < kStartTimeoutMs && m_program.state() == QProcess::Running) {
@@ -124,6 +129,62 @@ bool XSession::StartProgram(const QString& program, QString* error)
         QThread::msleep(50);
     }
     *error = QStringLiteral("no window titled Vantel appeared");
+    return false;
+}
+
+QString XSession::MissingWayland()
+{
+    QStringList missing;
+    if (QStandardPaths::findExecutable(QStringLiteral("weston")).isEmpty()) missing << QStringLiteral("weston");
+    const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms/libqwayland-generic.so");
+    if (!QFile::exists(plugin)) missing << QStringLiteral("qt6-wayland");
+    return missing.join(QStringLiteral(", "));
+}
+
+bool XSession::StartOnWayland(const QString& program, QString* error, QSize output)
+{
+    if (!m_home.isValid()) {
+        *error = QStringLiteral("no temporary folder");
+        return false;
+    }
+    return StartServer(error, output) && StartCompositor(error, output) && StartProgram(program, error);
+}
+
+// weston on its X11 backend: the X pointer xdotool moves is weston's pointer. No panel, no
+// screen lock, so the whole output is the game's.
+bool XSession::StartCompositor(QString* error, QSize output)
+{
+    const QDir home(m_home.path());
+    home.mkpath(QStringLiteral("runtime"));
+    const QString runtime = home.filePath(QStringLiteral("runtime"));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile ini(home.filePath(QStringLiteral("weston.ini")));
+    if (!ini.open(QIODevice::WriteOnly)) return false;
+    ini.write("[core]\nidle-time=0\n[shell]\npanel-position=none\nlocking=false\n");
+    ini.close();
+    m_wayland = QStringLiteral("wayland-vantel");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    m_compositor.setProcessEnvironment(env);
+    const QString log = home.filePath(QStringLiteral("weston.log"));
+    m_compositor.setStandardOutputFile(log);
+    m_compositor.setStandardErrorFile(log);
+    m_compositor.start(QStringLiteral("weston"),
+                       {QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--use-pixman"),
+                        QStringLiteral("--width=%1").arg(output.width()), QStringLiteral("--height=%1").arg(output.height()),
+                        QStringLiteral("--socket=") + m_wayland, QStringLiteral("--config=") + ini.fileName(),
+                        QStringLiteral("--idle-time=0")});
+    const bool up = WaitUntil([&] {
+        if (!QFile::exists(QDir(runtime).filePath(m_wayland))) return false;
+        const QByteArray ids = Xdotool({QStringLiteral("search"), QStringLiteral("--class"), QStringLiteral("^Weston Compositor$")});
+        m_window = QString::fromLatin1(ids.trimmed().split('\n').first());
+        return !m_window.isEmpty();
+    }, kStartTimeoutMs);
+    if (up) return true;
+    QFile notes(log);
+    notes.open(QIODevice::ReadOnly);
+    *error = QStringLiteral("weston did not start: ") + QString::fromLocal8Bit(notes.readAll());
     return false;
 }
 

@@ -26,6 +26,12 @@ public:
     // Starts the server with a screen of `screen` pixels and the program at `program` with a fresh
     // home folder; false with a reason in `error` when either does not come up.
     bool Start(const QString& program, QString* error, QSize screen = QSize(1920, 1080));
+    // The same with a Wayland compositor (weston) between: weston's output, `output` pixels large,
+    // fills the X screen, and the game is its Wayland client. Window coordinates are then the
+    // output's, and a grab shows the whole output.
+    bool StartOnWayland(const QString& program, QString* error, QSize output);
+    // What a Wayland session needs beyond MissingTools(), or an empty string.
+    static QString MissingWayland();
 
     QString Display() const { return m_display; }
     QString Home() const { return m_home.path(); }
@@ -62,11 +68,14 @@ private:
     void AppendGlide(QStringList& a, QPoint from, QPoint to) const;
     bool StartServer(QString* error, QSize screen);
     bool StartProgram(const QString& program, QString* error);
+    bool StartCompositor(QString* error, QSize output);
     void Stop(QProcess& p);
 
     QTemporaryDir m_home;
     QProcess m_server;
     QProcess m_program;
+    QProcess m_compositor;
+    QString m_wayland;   // the compositor's socket; empty on plain X
     QString m_display;
     QString m_window;
 };
