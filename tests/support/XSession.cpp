@@ -107,6 +107,7 @@ bool XSession::StartProgram(const QString& program, QString* error)
     if (!m_wayland.isEmpty()) env.insert(QStringLiteral("WAYLAND_DISPLAY"), m_wayland);
     env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));   // one pixel per pixel
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    for (const QString& name : m_extraEnv.keys()) env.insert(name, m_extraEnv.value(name));
     m_program.setProcessEnvironment(env);
     m_program.setProcessChannelMode(QProcess::ForwardedChannels);
     m_program.start(program, {});

@@ -33,6 +33,12 @@ public:
     // What a Wayland session needs beyond MissingTools(), or an empty string.
     static QString MissingWayland();
 
+    // The two halves of Start(), for a test that sets the display up between them.
+    bool StartServer(QString* error, QSize screen);
+    bool StartProgram(const QString& program, QString* error);
+    // Sets `name` in the game's environment, over the session's own settings.
+    void SetProgramEnvironment(const QString& name, const QString& value) { m_extraEnv.insert(name, value); }
+
     QString Display() const { return m_display; }
     QString Home() const { return m_home.path(); }
 
@@ -66,8 +72,6 @@ public:
 private:
     void AppendMove(QStringList& a, QPoint p, const char* pause) const;
     void AppendGlide(QStringList& a, QPoint from, QPoint to) const;
-    bool StartServer(QString* error, QSize screen);
-    bool StartProgram(const QString& program, QString* error);
     bool StartCompositor(QString* error, QSize output);
     void Stop(QProcess& p);
 
@@ -76,6 +80,7 @@ private:
     QProcess m_program;
     QProcess m_compositor;
     QString m_wayland;   // the compositor's socket; empty on plain X
+    QProcessEnvironment m_extraEnv;
     QString m_display;
     QString m_window;
 };
