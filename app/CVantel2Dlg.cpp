@@ -136,7 +136,8 @@ void CVantel2Dlg::FitToScreen()
     // The frame is only guessed until the window is shown: it is checked again once it is known.
     m_bCheckFrame = !isVisible() || boardscale::FrameAround(*this).isNull();
     const QSize fitted = boardscale::Scaled(NaturalSize(), boardscale::ScaleForScreen(*this, NaturalSize()));
-    const QSize room = screen() != nullptr ? screen()->availableGeometry().size() - boardscale::FrameAround(*this) : fitted;
+    const QSize frame = boardscale::FrameAround(*this);
+    const QSize room = screen() != nullptr ? screen()->availableGeometry().size() - frame : fitted;
     m_bFitting = true;
     resize(boardscale::KeepChosen(m_chosenSize, fitted, room, minimumSize()));
     m_bFitting = false;

@@ -41,13 +41,17 @@ protected:
     {
         QString missing = XSession::MissingTools();
         for (const char* tool : {"xrandr", "openbox", "xprop"})
-            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) missing += QLatin1Char(' ') + QLatin1String(tool);
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                missing += QLatin1Char(' ') + QLatin1String(tool);
         if (!missing.isEmpty()) GTEST_SKIP() << "missing " << missing.toStdString() << " (tools/install-deps.sh)";
         QString error;
-        ASSERT_TRUE(x.StartServer(&error, QSize(kLeft.width() + kRight.width(), kRight.height()))) << error.toStdString();
-        x.Tool(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("L"), Monitor(kLeft), QStringLiteral("none")});
-        x.Tool(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("R"), Monitor(kRight), QStringLiteral("none")});
-        ASSERT_TRUE(x.Tool(QStringLiteral("xrandr"), {QStringLiteral("--listmonitors")}).contains(" R 3840/"));
+        const QSize screen(kLeft.width() + kRight.width(), kRight.height());
+        ASSERT_TRUE(x.StartServer(&error, screen)) << error.toStdString();
+        const QString xrandr = QStringLiteral("xrandr");
+        const QString monitor = QStringLiteral("--setmonitor");
+        x.Tool(xrandr, {monitor, QStringLiteral("L"), Monitor(kLeft), QStringLiteral("none")});
+        x.Tool(xrandr, {monitor, QStringLiteral("R"), Monitor(kRight), QStringLiteral("none")});
+        ASSERT_TRUE(x.Tool(xrandr, {QStringLiteral("--listmonitors")}).contains(" R 3840/"));
         StartWindowManager();
         x.SetProgramEnvironment(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("1"));
         x.SetProgramEnvironment(QStringLiteral("QT_SCREEN_SCALE_FACTORS"), QStringLiteral("L=1;R=2"));
@@ -71,16 +75,17 @@ protected:
         wm.setProcessEnvironment(env);
         wm.start(QStringLiteral("openbox"), {});
         ASSERT_TRUE(WaitUntil([&] {
-            return x.Tool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains("window id");
+            const QStringList args{QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")};
+            return x.Tool(QStringLiteral("xprop"), args).contains("window id");
         }, 10000)) << "openbox did not start";
     }
 
     // Moves the window's top left corner to `to` and waits until it has the size `size` there.
     bool MoveAndFit(QPoint to, QSize size)
     {
-        x.Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Vantel$"),
-                   QStringLiteral("windowmove"), QString::number(to.x()), QString::number(to.y())});
+        x.Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                   QStringLiteral("^Vantel$"), QStringLiteral("windowmove"), QString::number(to.x()),
+                   QString::number(to.y())});
         return WaitUntil([&] { return x.WindowGeometry().size() == size; }, 10000);
     }
 

@@ -30,7 +30,8 @@ protected:
         QString error;
         ASSERT_TRUE(x.StartOnWayland(QStringLiteral(VANTEL_PROGRAM), &error, kOutput)) << error.toStdString();
         if (!x.WaitFor([&](const QImage& s) { return FindBoard(s); }, 20000))
-            FAIL() << "the board was never drawn: " << x.Snapshot(QStringLiteral("wayland-0-never-drawn")).toStdString();
+            FAIL() << "the board was never drawn: "
+                   << x.Snapshot(QStringLiteral("wayland-0-never-drawn")).toStdString();
     }
 
     // The window's black contents: from the middle row's first black pixel to its last, and down
@@ -51,7 +52,8 @@ protected:
         const QSize board = boardscale::Scaled(natural, scale);
         view->SetScale(scale, content.topLeft() + QPoint((content.width() - board.width()) / 2,
                                                          (content.height() - board.height()) / 2));
-        return view->ShowsChip(s, BoardView::Tray(kShapes, 0), 1) && view->ShowsChip(s, BoardView::Tray(kColors, 5), 12);
+        return view->ShowsChip(s, BoardView::Tray(kShapes, 0), 1) &&
+               view->ShowsChip(s, BoardView::Tray(kColors, 5), 12);
     }
 
     XSession x;
