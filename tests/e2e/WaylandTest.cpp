@@ -1,10 +1,13 @@
 // The real program as a native Wayland client of a real compositor (weston, its output a window
-// on a virtual X display): the window with the decorations Qt draws lies inside the output.
+// on a virtual X display, so xdotool moves the compositor's own pointer): the window with the
+// decorations Qt draws lies inside the output, the dragged chip shows under the pointer, and a
+// row is dragged and played to its pegs.
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "BoardView.h"
+#include "RoundPlay.h"
 #include "MainLayout.h"
 #include "ScaledLayout.h"
 #include "XSession.h"
@@ -80,4 +83,44 @@ TEST_F(WaylandSession, TheWindowWithItsDecorationsLiesInsideTheOutput)
     for (int y = content.top() - 20; y < content.top(); ++y)   // the title bar, whole
         EXPECT_FALSE(IsBlack(s.pixel(content.left() + 40, y))) << y;
     EXPECT_TRUE(view->ShowsChip(s, BoardView::Guess(kColors, 9, 3), 0));   // the far corner of the board
+}
+
+TEST_F(WaylandSession, ARowIsPlayedToItsPegsWithThePointer)
+{
+    RoundPlay play{x, *view, 3, 3000};
+    BoardPlay shapes(kShapes);
+    QString failure;
+    ASSERT_TRUE(play.PlayRow(shapes, &failure)) << failure.toStdString();
+    EXPECT_TRUE(shapes.row == 1 || shapes.solved);
+    x.Snapshot(QStringLiteral("wayland-3-row-judged"));
+}
+
+TEST_F(WaylandSession, TheDraggedChipShowsUnderThePointer)
+{
+    const QImage art = QImage(QStringLiteral(":/art/cursor_136.png")).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(art.size(), QSize(32, 32));
+    const QRect from = view->Map(BoardView::Tray(kColors, 0));
+    const QRect slot = BoardView::Guess(kColors, 0, 0);
+    const QPoint to = view->Map(slot).center();
+    x.Drag(from.center(), to, false);
+    const auto chipUnderPointer = [&](const QImage& s) {
+        int opaque = 0, alike = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x0 = 0; x0 < 32; ++x0) {
+                const QRgb a = art.pixel(x0, y);
+                if (qAlpha(a) < 255) continue;
+                ++opaque;
+                const QRgb p = s.pixel(to + QPoint(x0, y));
+                const int apart = std::abs(qRed(p) - qRed(a)) + std::abs(qGreen(p) - qGreen(a)) +
+                                  std::abs(qBlue(p) - qBlue(a));
+                alike += apart < 48;
+            }
+        return opaque > 0 && alike * 10 >= opaque * 7;   // the compositor's arrow covers a corner
+    };
+    const bool shown = x.WaitFor(chipUnderPointer, 3000);
+    x.Snapshot(QStringLiteral("wayland-2-dragging"));
+    x.Release();
+    EXPECT_TRUE(shown) << "no chip under the pointer mid-drag";
+    EXPECT_TRUE(x.WaitFor([&](const QImage& s) { return view->ShowsChip(s, slot, 7); }, 3000))
+        << "the drop did not land: " << x.Snapshot(QStringLiteral("wayland-2-dropped")).toStdString();
 }

@@ -164,6 +164,7 @@ bool XSession::StartCompositor(QString* error, QSize output)
     ini.write("[core]\nidle-time=0\n[shell]\npanel-position=none\nlocking=false\n");
     ini.close();
     m_wayland = QStringLiteral("wayland-vantel");
+    m_output = output;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), m_display);
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
@@ -234,8 +235,10 @@ QRect XSession::WindowGeometry() const
 
 void XSession::Click(QPoint p) const
 {
-    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_window, Num(p.x()), Num(p.y()),
-             QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("click"), QStringLiteral("1")});
+    QStringList a{QStringLiteral("mousemove"), QStringLiteral("--window"), m_window, Num(p.x()), Num(p.y()),
+                  QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("click"), QStringLiteral("1")};
+    AppendPark(a);
+    Xdotool(a);
 }
 
 void XSession::Press(QPoint p) const
@@ -247,7 +250,16 @@ void XSession::Press(QPoint p) const
 
 void XSession::Release() const
 {
-    Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    QStringList a{QStringLiteral("mouseup"), QStringLiteral("1")};
+    AppendPark(a);
+    Xdotool(a);
+}
+
+// A compositor draws the pointer into its output, over what the test reads there: once let go,
+// the pointer rests in the output's bottom left corner, outside the window.
+void XSession::AppendPark(QStringList& a) const
+{
+    if (!m_wayland.isEmpty()) AppendMove(a, QPoint(0, m_output.height() - 1), "0.05");
 }
 
 void XSession::Keys(const QStringList& keys) const
@@ -286,7 +298,10 @@ void XSession::Drag(QPoint from, QPoint to, bool release) const
     // Out past the drag distance in a few short steps, then on to the target.
     for (int d : {3, 7, 14}) AppendMove(a, from + QPoint(d, d / 2), "0.03");
     AppendGlide(a, from + QPoint(14, 7), to);
-    if (release) a << QStringLiteral("mouseup") << QStringLiteral("1");
+    if (release) {
+        a << QStringLiteral("mouseup") << QStringLiteral("1");
+        AppendPark(a);
+    }
     Xdotool(a);
 }
 

@@ -72,6 +72,7 @@ public:
 private:
     void AppendMove(QStringList& a, QPoint p, const char* pause) const;
     void AppendGlide(QStringList& a, QPoint from, QPoint to) const;
+    void AppendPark(QStringList& a) const;
     bool StartCompositor(QString* error, QSize output);
     void Stop(QProcess& p);
 
@@ -80,6 +81,7 @@ private:
     QProcess m_program;
     QProcess m_compositor;
     QString m_wayland;   // the compositor's socket; empty on plain X
+    QSize m_output;      // the compositor's output
     QProcessEnvironment m_extraEnv;
     QString m_display;
     QString m_window;
