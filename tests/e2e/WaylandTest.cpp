@@ -25,7 +25,7 @@ class WaylandSession : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const QString missing = XSession::MissingTools() + XSession::MissingWayland();
+        const QString missing = (XSession::MissingTools() + QLatin1Char(' ') + WestonCompositor::Missing()).trimmed();
         if (!missing.isEmpty()) GTEST_SKIP() << "missing " << missing.toStdString() << " (tools/install-deps.sh)";
         const QImage sheet(QStringLiteral(VANTEL_SHEET));
         ASSERT_FALSE(sheet.isNull());

@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+#include "WestonCompositor.h"
+
 // Polls `done` until it holds or `timeoutMs` has passed.
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
 
@@ -30,8 +32,6 @@ public:
     // fills the X screen, and the game is its Wayland client. Window coordinates are then the
     // output's, and a grab shows the whole output.
     bool StartOnWayland(const QString& program, QString* error, QSize output);
-    // What a Wayland session needs beyond MissingTools(), or an empty string.
-    static QString MissingWayland();
 
     // The two halves of Start(), for a test that sets the display up between them.
     bool StartServer(QString* error, QSize screen);
@@ -79,7 +79,7 @@ private:
     QTemporaryDir m_home;
     QProcess m_server;
     QProcess m_program;
-    QProcess m_compositor;
+    std::unique_ptr<WestonCompositor> m_compositor;
     QString m_wayland;   // the compositor's socket; empty on plain X
     QSize m_output;      // the compositor's output
     QProcessEnvironment m_extraEnv;
