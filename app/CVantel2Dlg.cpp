@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <QDir>
 #include <QFile>
@@ -47,6 +48,7 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
       m_refresh(m_controls, m_game),
       m_keys(m_controls, m_game),
       m_news(m_game),
+      m_clicks(m_controls, m_game, [this](CGuessChip& slot) { m_keys.OnPlaced(slot); }),
       m_dataBase(std::move(dataFolder)),
       m_appFolder(appFolder),
       m_askQuit(&quitquestion::Ask)
@@ -123,15 +125,28 @@ void CVantel2Dlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
+    if (m_fitRatio == 0.0 || m_bFitting) return;
+    if (devicePixelRatioF() != m_fitRatio || screen() != m_fitScreen)
+        QueueRefit();   // Qt applying a new pixel ratio, not the player
+    else if (event->spontaneous() && isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        m_chosenSize = size();
+    if (m_bCheckFrame) QTimer::singleShot(0, this, &CVantel2Dlg::CheckFrame);
 }
 
 void CVantel2Dlg::FitToScreen()
 {
     // The frame is only guessed until the window is shown: it is checked again once it is known.
-    m_bCheckFrame = !isVisible();
-    const double scale = boardscale::ScaleForScreen(*this, NaturalSize());
-    resize(boardscale::Scaled(NaturalSize(), scale));
+    m_bCheckFrame = !isVisible() || boardscale::FrameAround(*this).isNull();
+    const QSize fitted = boardscale::Scaled(NaturalSize(), boardscale::ScaleForScreen(*this, NaturalSize()));
+    const QSize frame = boardscale::FrameAround(*this);
+    const QSize room = screen() != nullptr ? screen()->availableGeometry().size() - frame : fitted;
+    m_bFitting = true;
+    resize(boardscale::KeepChosen(m_chosenSize, fitted, room, minimumSize()));
+    m_bFitting = false;
     ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
+    m_fitScreen = screen();
+    m_fitRatio = devicePixelRatioF();
+    boardscale::MoveInside(*this);
 }
 
 // The window manager has framed and placed the window: if the real frame is larger than guessed and
@@ -139,22 +154,39 @@ void CVantel2Dlg::FitToScreen()
 void CVantel2Dlg::moveEvent(QMoveEvent* event)
 {
     QDialog::moveEvent(event);
-    if (!m_bCheckFrame || !isVisible() || frameGeometry().size() == size() || screen() == nullptr) return;
+    CheckFrame();
+}
+
+void CVantel2Dlg::CheckFrame()
+{
+    if (!m_bCheckFrame || !isVisible() || screen() == nullptr) return;
+    const QSize frame = boardscale::FrameAround(*this);
+    if (frame.isNull()) return;   // not told yet
     m_bCheckFrame = false;
-    if (!screen()->availableGeometry().contains(frameGeometry())) FitToScreen();
+    if (!boardscale::FitsScreen(*this)) FitToScreen();
 }
 
 void CVantel2Dlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    if (m_bCheckFrame) QTimer::singleShot(0, this, &CVantel2Dlg::CheckFrame);
     if (m_bWatchingScreen || windowHandle() == nullptr) return;
     m_bWatchingScreen = true;
-    connect(windowHandle(), &QWindow::screenChanged, this, &CVantel2Dlg::OnScreenChanged);
+    connect(windowHandle(), &QWindow::screenChanged, this, &CVantel2Dlg::QueueRefit);
+}
+
+void CVantel2Dlg::QueueRefit()
+{
+    if (m_bRefitQueued || m_fitRatio == 0.0) return;   // a window never fitted keeps its size
+    m_bRefitQueued = true;
+    QTimer::singleShot(0, this, &CVantel2Dlg::OnScreenChanged);
 }
 
 // Another screen may be smaller, larger or denser: the board is fitted to it afresh.
 void CVantel2Dlg::OnScreenChanged()
 {
+    m_bRefitQueued = false;
+    if (screen() == m_fitScreen && devicePixelRatioF() == m_fitRatio) return;
     FitToScreen();
     for (CScaledView* view : Views()) view->RedrawPictures();
 }
@@ -162,6 +194,7 @@ void CVantel2Dlg::OnScreenChanged()
 bool CVantel2Dlg::event(QEvent* e)
 {
     const int type = e->type();
+    if (type == QEvent::ScreenChangeInternal) QueueRefit();
     if (type == UM_SHAPES_DROP)
         m_game.OnShapesDrop();
     else if (type == UM_COLORS_DROP)

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
 
 #include <array>
 #include <filesystem>
@@ -13,6 +14,7 @@
 
 #include "BoardControls.h"
 #include "CBoardRefresh.h"
+#include "CClickPlace.h"
 #include "CGameEngine.h"
 #include "CGameNews.h"
 #include "CKeyboardPlay.h"
@@ -46,8 +48,11 @@ public:
     static QSize NaturalSize();
     double BoardScale() const { return m_scale; }
     // Sizes the window to show the whole board on its screen: the largest scale up to 1 at which
-    // the window and its frame fit the screen's free area, never below the smallest scale.
+    // the window and its frame fit the screen's free area, never below the smallest scale; a size
+    // the player chose is kept while it still fits. The window is then moved inside the free area.
     void FitToScreen();
+    // The size the player gave the window, kept through refits; empty until then.
+    QSize ChosenSize() const { return m_chosenSize; }
 
     void OnSysCommand(int id);
     // The window's menu: "Instructions", then "High Scores and Configuration...".
@@ -93,6 +98,9 @@ private:
     // Shows the board at `scale`, centred in the window.
     void ApplyScale(double scale);
     void OnScreenChanged();
+    // A refit once Qt has applied the new screen or pixel ratio, after the event that told of it.
+    void QueueRefit();
+    void CheckFrame();
     std::array<CScaledView*, 3> Views();
     void OpenInstructions();
     void OpenHighScores();
@@ -111,12 +119,18 @@ private:
     CKeyboardPlay m_keys;
     CGameNews m_news;
     bool m_bGameRecorded = false;   // the game that ended last reached the high scores
+    CClickPlace m_clicks;   // chips placed without a drag
     std::filesystem::path m_dataBase;   // the player's data folder; empty when there is none
     QString m_appFolder;
     double m_scale = 0.0;     // none yet
     QSize m_placedSize;       // the window's size when the board was last placed
     bool m_bWatchingScreen = false;
     bool m_bCheckFrame = false;   // fitted before the window manager told its frame
+    QSize m_chosenSize;
+    QPointer<QScreen> m_fitScreen;   // where the window was last fitted
+    qreal m_fitRatio = 0.0;          // and at what pixel ratio; 0 before the first fit
+    bool m_bFitting = false;
+    bool m_bRefitQueued = false;
     QPointer<CHelpWindow> m_help;   // one at a time; a child of this window
     QuitQuestion m_askQuit;
 };

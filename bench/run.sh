@@ -20,11 +20,11 @@ run() {
     "$@" | tee /dev/stderr | grep '^| ' >> "$rows" || true
 }
 
-# A display of our own, large enough for the window at twice the scale.
+# A display of our own, a 3840 x 2160 screen, large enough for the window at twice the scale.
 start_xvfb() {
     n=90
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 3300x1800x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 3840x2160x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     i=0
     while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $i -lt 100 ]; do sleep 0.05; i=$((i + 1)); done

@@ -3,6 +3,7 @@
 #include <QDrag>
 #include <QPainter>
 
+#include "ArtPixmap.h"
 #include "Chips.h"
 
 namespace {
@@ -10,6 +11,11 @@ namespace {
 // Cursor ids by chip value 1 to 12.
 constexpr int kChipCursors[12] = {147, 138, 139, 141, 146, 137, 136, 143, 144, 140, 148, 145};
 constexpr int kCursorSize = 32;
+
+QString CursorArt(int id)
+{
+    return QStringLiteral("cursor_%1").arg(id);
+}
 
 }  // namespace
 
@@ -24,9 +30,9 @@ int CChipDropSource::GiveFeedback(Qt::DropAction action) const
     return willLand ? ChipCursor(m_nChip) : kNoDropCursor;
 }
 
-QPixmap CChipDropSource::CursorPixmap(int id)
+QPixmap CChipDropSource::CursorPixmap(int id, qreal devicePixelRatio)
 {
-    const QPixmap art(QStringLiteral(":/art/cursor_%1.png").arg(id));
+    const QPixmap art = ArtPixmap(CursorArt(id), devicePixelRatio);
     if (art.isNull()) return art;
     // A pixmap cursor has its hotspot at its centre; centring a canvas twice the size on the
     // picture's top-left corner puts the hotspot there, so the chip hangs below and right.
@@ -41,8 +47,22 @@ QPixmap CChipDropSource::CursorPixmap(int id)
     return canvas;
 }
 
-void CChipDropSource::SetCursors(QDrag& drag) const
+void CChipDropSource::SetCursors(QDrag& drag, qreal devicePixelRatio) const
 {
     for (Qt::DropAction a : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction, Qt::IgnoreAction})
-        drag.setDragCursor(CursorPixmap(GiveFeedback(a)), a);
+        drag.setDragCursor(CursorPixmap(GiveFeedback(a), devicePixelRatio), a);
+}
+
+bool CChipDropSource::ShowsDragCursors(const QString& platformName)
+{
+    return platformName == QLatin1String("xcb") || platformName == QLatin1String("windows");
+}
+
+void CChipDropSource::SetPicture(QDrag& drag, qreal devicePixelRatio, const QString& platformName) const
+{
+    if (ShowsDragCursors(platformName)) return;
+    const QPixmap art = ArtPixmap(CursorArt(ChipCursor(m_nChip)), devicePixelRatio);
+    if (art.isNull()) return;   // the platform's own drag look stands in
+    drag.setPixmap(art);
+    drag.setHotSpot(QPoint(0, 0));
 }

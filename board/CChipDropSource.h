@@ -2,9 +2,11 @@
 // The source side of a chip drag: the cursor that pictures the dragged chip while a slot would
 // take it (or while the pointer is still over the chip's own tray slot), the red cross elsewhere.
 // Qt chooses the drag cursor by the action the target answered, so every answer gets its cursor
-// before the drag starts.
+// before the drag starts. Where the platform shows no drag cursors (Wayland), the chip travels
+// as the drag's picture instead.
 
 #include <QPixmap>
+#include <QString>
 
 #include <cstdint>
 
@@ -19,15 +21,24 @@ public:
     // The cursor id for the target's answer.
     int GiveFeedback(Qt::DropAction action) const;
 
-    // Gives the drag its cursor for every answer a target can make.
-    void SetCursors(QDrag& drag) const;
+    // Gives the drag its cursor for every answer a target can make, drawn for a screen of
+    // `devicePixelRatio`.
+    void SetCursors(QDrag& drag, qreal devicePixelRatio = 1.0) const;
+    // Gives the drag the chip's picture, hanging below and right of the pointer as the cursor
+    // does, where the platform `platformName` would not show the cursors; elsewhere the cursor
+    // already pictures the chip and a second one would follow it.
+    void SetPicture(QDrag& drag, qreal devicePixelRatio, const QString& platformName) const;
+
+    // The platform shows a drag's cursors.
+    static bool ShowsDragCursors(const QString& platformName);
 
     // The cursor id that pictures chip value `chip`, or the no-drop cursor for any other value.
     static int ChipCursor(int chip);
 
     // The cursor picture, laid out so that the pointer's hotspot falls on its top-left corner;
-    // null when the art is missing, which leaves Qt's own drag cursors in place.
-    static QPixmap CursorPixmap(int id);
+    // above ratio 1 from the sharp art, so the chip keeps its size beside the board's chips.
+    // Null when the art is missing, which leaves Qt's own drag cursors in place.
+    static QPixmap CursorPixmap(int id, qreal devicePixelRatio = 1.0);
 
     int32_t m_nChip;   // the value being dragged
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDrag>
+#include <QGuiApplication>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -87,9 +88,12 @@ void CGuessChip::mouseMoveEvent(QMouseEvent* event)
         StartDrag();
 }
 
-void CGuessChip::mouseReleaseEvent(QMouseEvent*)
+// Letting go before the drag began is a click; Qt makes the same events of a tap.
+void CGuessChip::mouseReleaseEvent(QMouseEvent* event)
 {
+    const bool click = m_bPressPending && event->button() == Qt::LeftButton && MayStartDrag();
     EndPress();
+    if (click) Q_EMIT Clicked(this);
 }
 
 void CGuessChip::timerEvent(QTimerEvent* event)
@@ -118,7 +122,8 @@ void CGuessChip::StartDrag()
     const CChipDropSource source(m_nValue);
     auto* drag = new QDrag(this);   // Qt disposes of it once the drag is over
     drag->setMimeData(data.release());
-    source.SetCursors(*drag);
+    source.SetCursors(*drag, devicePixelRatioF());
+    source.SetPicture(*drag, devicePixelRatioF(), QGuiApplication::platformName());
     // Dragging copies: whatever the outcome, this slot keeps its chip.
     drag->exec(Qt::CopyAction);
 }

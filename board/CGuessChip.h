@@ -39,6 +39,11 @@ public:
     void SetFocusMark(bool on);
     bool HasFocusMark() const { return m_bFocusMark; }
 
+Q_SIGNALS:
+    // Pressed and let go without moving the drag distance, on a chip a drag could start from:
+    // a click, or a tap on a touchscreen.
+    void Clicked(CGuessChip* chip);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -52,10 +52,24 @@ void CKeyboardPlay::PutChip(int number)
 {
     CGuessChip& slot = m_focus.Slot();
     const int column = m_focus.Column();
-    if (!slot.TakeChipFrom(m_focus.View().tray[number - 1])) return;
+    if (slot.TakeChipFrom(m_focus.View().tray[number - 1])) Landed(slot, column, QStringLiteral("in slot %1"));
+}
+
+void CKeyboardPlay::Landed(CGuessChip& slot, int column, const QString& how)
+{
     CAccessibleControl::NameChanged(&slot);
     m_focus.MoveAlongRow(1);
-    m_landed = QStringLiteral("%1 in slot %2").arg(words::SlotContent(slot.m_nValue)).arg(column + 1);
+    m_landed = words::SlotContent(slot.m_nValue) + QLatin1Char(' ') + how.arg(column + 1);
+}
+
+void CKeyboardPlay::OnPlaced(CGuessChip& slot)
+{
+    if (&slot != &m_focus.Slot() || !slot.HasFocusMark()) {
+        CAccessibleControl::NameChanged(&slot);
+        return;
+    }
+    Landed(slot, m_focus.Column(), QStringLiteral("in slot %1"));
+    CAnnouncer::Of(&m_focus.Slot()).Announce(std::exchange(m_landed, QString()));
 }
 
 // The chip of an earlier row copied into the same column of the current row, as dragging it
@@ -64,12 +78,8 @@ void CKeyboardPlay::PickUp()
 {
     CGuessChip& slot = m_focus.CurrentRowSlot();
     const int column = m_focus.Column();
-    if (!slot.TakeChipFrom(m_focus.Slot())) return;
-    CAccessibleControl::NameChanged(&slot);
-    m_focus.MoveAlongRow(1);
-    m_landed = QStringLiteral("%1 copied into slot %2 of the current row")
-                   .arg(words::SlotContent(slot.m_nValue))
-                   .arg(column + 1);
+    if (slot.TakeChipFrom(m_focus.Slot()))
+        Landed(slot, column, QStringLiteral("copied into slot %1 of the current row"));
 }
 
 void CKeyboardPlay::Confirm()

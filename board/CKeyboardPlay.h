@@ -27,10 +27,14 @@ public:
     // After the game has changed, the focus keeps to a current row.
     void Follow() { m_focus.Follow(); }
     const CSlotFocus& Focus() const { return m_focus; }
+    // A chip the pointer put into `slot` without a drag: heard as a key's chip is, and the ring,
+    // when it stood on that slot, moves on as it does after a key.
+    void OnPlaced(CGuessChip& slot);
 
 private:
     bool Move(int key);
     void PutChip(int number);
+    void Landed(CGuessChip& slot, int column, const QString& how);
     void PickUp();
     void Confirm();
     void PressGuess();

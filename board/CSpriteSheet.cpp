@@ -1,6 +1,7 @@
 #include "CSpriteSheet.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -15,33 +16,51 @@
 namespace {
 
 // Decoded as it is read, so the file's bytes are never held whole beside the picture.
-QPixmap ReadSheet(const QString& folder, const char* name)
+QImage ReadImage(const QString& folder, const char* name)
 {
     QFile file;
     if (!OpenPictureFile(QDir(folder).filePath(QString::fromLatin1(name)), file)) return {};
     QImageReader reader(&file);
-    return QPixmap::fromImage(reader.read());
+    return reader.read();
+}
+
+QPixmap ReadSheet(const QString& folder, const char* name)
+{
+    return QPixmap::fromImage(ReadImage(folder, name));
 }
 
 }  // namespace
 
 bool CSpriteSheet::Load(const QString& folder)
 {
+    ForgetReading();
+    // The sharp twin is four times the plain sheet's size and most screens never need it, so it
+    // is read when a high-DPI screen or a large board first asks for it. On a high-DPI screen the
+    // first frame needs it: its decoding, the slowest part of the start, runs on a second core
+    // while the plain sheet is read and the window is set up.
+    if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0)
+        m_reading2x = std::async(std::launch::async, ReadImage, folder, kFileName2x);
     m_sheet = ReadSheet(folder, kFileName);
     m_sheet2x = QPixmap();
     ForgetCopies();
-    // The sharp twin is four times the plain sheet's size and most screens never need it, so it
-    // is read when a high-DPI screen or a large board first asks for it.
     m_folder = folder;
     m_bLooked2x = m_sheet.isNull();
+    if (m_bLooked2x) ForgetReading();   // no twin without the sheet it doubles
     return IsLoaded();
 }
 
 void CSpriteSheet::Release()
 {
+    ForgetReading();
     m_sheet = m_sheet2x = QPixmap();
     ForgetCopies();
     m_bLooked2x = true;
+}
+
+void CSpriteSheet::ForgetReading()
+{
+    if (m_reading2x.valid()) m_reading2x.wait();
+    m_reading2x = {};
 }
 
 void CSpriteSheet::SetScale(double scale)
@@ -69,7 +88,7 @@ const QPixmap& CSpriteSheet::Sheet2x() const
 {
     if (m_bLooked2x) return m_sheet2x;
     m_bLooked2x = true;
-    m_sheet2x = ReadSheet(m_folder, kFileName2x);
+    m_sheet2x = m_reading2x.valid() ? QPixmap::fromImage(m_reading2x.get()) : ReadSheet(m_folder, kFileName2x);
     // A high-resolution sheet that does not match the plain one would put cells in the wrong place.
     if (m_sheet2x.size() != m_sheet.size() * 2) m_sheet2x = QPixmap();
     m_sheet2x.setDevicePixelRatio(2.0);

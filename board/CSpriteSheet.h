@@ -3,9 +3,12 @@
 // controls of a window. A second copy drawn at twice the resolution keeps high-DPI screens, and
 // boards drawn larger than their plain size, crisp.
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+#include <future>
 
 #include "SpriteGeometry.h"
 
@@ -47,6 +50,8 @@ private:
     const QPixmap& Unlabelled(qreal factor, qreal* pixelsPerCell) const;
     const QPixmap& ScaledFor(qreal factor) const;
     const QPixmap& LabelledFor(qreal factor, const QPixmap& source, qreal pixelsPerCell) const;
+    // Waits for a sharp twin still being decoded, and drops it.
+    void ForgetReading();
     // Drops the sheets made from this one; they are made again when first needed.
     void ForgetCopies();
 
@@ -55,6 +60,7 @@ private:
     double m_scale = 1.0;
     mutable QPixmap m_sheet2x;
     mutable bool m_bLooked2x = true;
+    mutable std::future<QImage> m_reading2x;   // the sharp twin being decoded beside the window's set-up
     mutable QPixmap m_scaled;
     mutable qreal m_scaledFactor = 0.0;
     bool m_bLabels = false;

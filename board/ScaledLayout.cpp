@@ -1,7 +1,10 @@
 #include "ScaledLayout.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -27,14 +30,62 @@ double ScaleToFit(QSize area, QSize natural)
     return std::isfinite(s) ? std::max(kMinScale, s) : kMinScale;
 }
 
+QSize FrameAround(const QWidget& window)
+{
+    // Where Qt draws the decorations itself (Wayland) the window knows its margins without a move.
+    const QWindow* handle = window.windowHandle();
+    if (handle != nullptr && handle->handle() != nullptr) {
+        const QMargins m = handle->frameMargins();
+        if (!m.isNull()) return {m.left() + m.right(), m.top() + m.bottom()};
+    }
+    // Until a window is first shown the window manager has not said how large its frame is: room
+    // for a title bar is assumed.
+    return window.isVisible() ? window.frameGeometry().size() - window.size() : QSize(0, 40);
+}
+
+QSize KeepChosen(QSize chosen, QSize fitted, QSize room, QSize smallest)
+{
+    const bool fits = chosen.isValid() && chosen.width() <= room.width() && chosen.height() <= room.height();
+    const bool playable = chosen.width() >= smallest.width() && chosen.height() >= smallest.height();
+    return fits && playable ? chosen : fitted;
+}
+
+QPoint InsideArea(const QRect& frame, const QRect& area)
+{
+    const auto inside = [](int at, int length, int from, int room) {
+        return std::max(from, std::min(at, from + room - length));
+    };
+    return {inside(frame.x(), frame.width(), area.x(), area.width()),
+            inside(frame.y(), frame.height(), area.y(), area.height())};
+}
+
+bool PositionsKnown()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+bool FitsScreen(const QWidget& window)
+{
+    if (window.screen() == nullptr) return true;
+    const QRect free = window.screen()->availableGeometry();
+    const QSize whole = window.size() + FrameAround(window);
+    if (whole.width() > free.width() || whole.height() > free.height()) return false;
+    return !PositionsKnown() || free.contains(window.frameGeometry());
+}
+
+void MoveInside(QWidget& window)
+{
+    if (!window.isVisible() || window.screen() == nullptr || !PositionsKnown()) return;
+    const QRect frame = window.frameGeometry();
+    const QPoint inside = InsideArea(frame, window.screen()->availableGeometry());
+    if (inside != frame.topLeft()) window.move(inside);
+}
+
 double ScaleForScreen(const QWidget& window, QSize natural)
 {
     const QScreen* screen = window.screen();
     if (screen == nullptr) return 1.0;
-    // Until a window is first shown the window manager has not said how large its frame is: room
-    // for a title bar is assumed.
-    const QSize frame = window.isVisible() ? window.frameGeometry().size() - window.size() : QSize(0, 40);
-    return std::min(1.0, ScaleToFit(screen->availableGeometry().size() - frame, natural));
+    return std::min(1.0, ScaleToFit(screen->availableGeometry().size() - FrameAround(window), natural));
 }
 
 }  // namespace boardscale

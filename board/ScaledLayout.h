@@ -25,6 +25,25 @@ inline QSize Scaled(QSize natural, double scale) { return Scaled(QRect(QPoint(0,
 // The largest scale at which `natural` fits into `area`, never below the floor.
 double ScaleToFit(QSize area, QSize natural);
 
+// What the window's frame adds to its size: the frame Qt or the window manager draws where it is
+// known, else room for a title bar.
+QSize FrameAround(const QWidget& window);
+
+// The size a refitted window takes: the player's `chosen` size while it still fits `room` (the
+// free area less the frame) and is no smaller than `smallest`, else the `fitted` size.
+QSize KeepChosen(QSize chosen, QSize fitted, QSize room, QSize smallest);
+
+// Where a window's frame `frame` goes to lie inside `area`: moved no further than needed, its
+// top left corner kept inside when it is larger than the area.
+QPoint InsideArea(const QRect& frame, const QRect& area);
+
+// The window system tells where windows stand (not so on Wayland, which places them itself).
+bool PositionsKnown();
+// `window` with its frame lies inside its screen's free area (where it stands is known).
+bool FitsScreen(const QWidget& window);
+// Moves a shown window that reaches off its screen's free area back inside, where it can.
+void MoveInside(QWidget& window);
+
 // The scale at which `window`, showing `natural` at scale 1, fits its screen's free area with its
 // frame: 1 where it fits as drawn, less where it does not, never below the floor.
 double ScaleForScreen(const QWidget& window, QSize natural);

@@ -96,3 +96,33 @@ TEST_F(ScaleTest, TheHighScoresWindowShrinksOnlyWhereItDoesNotFit)
     }
     EXPECT_EQ(about.Control(1261)->geometry(), boardscale::Scaled(QRect(509, 47, 180, 38), 800.0 / 920));
 }
+
+TEST(WindowFit, ARefitKeepsThePlayersSizeOnlyWhileItStillFits)
+{
+    const QSize fitted(1571, 809);
+    const QSize smallest(943, 485);
+    EXPECT_EQ(boardscale::KeepChosen(QSize(1200, 700), fitted, QSize(1920, 1040), smallest), QSize(1200, 700));
+    EXPECT_EQ(boardscale::KeepChosen(QSize(1800, 1000), QSize(1242, 640), QSize(1280, 680), smallest),
+              QSize(1242, 640));   // too wide for the new screen
+    EXPECT_EQ(boardscale::KeepChosen(QSize(1200, 700), fitted, QSize(1920, 690), smallest), fitted);   // too tall
+    EXPECT_EQ(boardscale::KeepChosen(QSize(), fitted, QSize(1920, 1040), smallest), fitted);   // never chosen
+    EXPECT_EQ(boardscale::KeepChosen(QSize(900, 480), fitted, QSize(1920, 1040), smallest), fitted);
+}
+
+TEST(WindowFit, ARefitMovesAFrameReachingOffTheScreenNoFurtherThanInside)
+{
+    const QRect screen(2000, 0, 1280, 1024);   // a second screen, right of the first
+    EXPECT_EQ(boardscale::InsideArea(QRect(2080, 100, 1280, 700), screen), QPoint(2000, 100));
+    EXPECT_EQ(boardscale::InsideArea(QRect(1900, 500, 1000, 700), screen), QPoint(2000, 324));
+    EXPECT_EQ(boardscale::InsideArea(QRect(2100, 50, 1000, 700), screen), QPoint(2100, 50));   // inside: stays
+    // Larger than the screen: its top left corner, with the title bar, stays on it.
+    EXPECT_EQ(boardscale::InsideArea(QRect(1500, -40, 1500, 1100), screen), QPoint(2000, 0));
+}
+
+TEST_F(ScaleTest, AFitMovesAShownWindowBackInsideItsScreen)
+{
+    dlg.show();
+    dlg.move(500, 400);   // on the 800 by 800 test screen, whose frames are 2 pixels wide
+    dlg.FitToScreen();
+    EXPECT_EQ(dlg.frameGeometry(), QRect(0, 311, 947, 489));
+}

@@ -49,3 +49,65 @@ TEST(ChipDropSource, CursorHangsBelowAndRightOfThePointer)
     EXPECT_EQ(drag.dragCursor(Qt::IgnoreAction).toImage().convertToFormat(QImage::Format_ARGB32), noDrop);
     EXPECT_NE(noDrop, cursor);
 }
+
+namespace {
+
+QImage Argb(const QPixmap& p)
+{
+    return p.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+bool TransparentOutside(const QImage& image, const QRect& kept)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!kept.contains(x, y) && qAlpha(image.pixel(x, y)) != 0) return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(ChipDropSource, CursorAtRatioTwoIsTheSharpArtAtTheBoardChipsScale)
+{
+    const QImage sharp = QImage(":/art/cursor_136@2x.png").convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(sharp.size(), QSize(64, 64)) << "the build draws no sharp cursor art";
+    const QPixmap cursor = CChipDropSource::CursorPixmap(136, 2.0);
+    EXPECT_EQ(cursor.devicePixelRatio(), 2.0);
+    // 128 pixels of a 2x screen hold the chip as 64: a 32x32 cursor as at scale 1, not half of it.
+    const QImage image = Argb(cursor);
+    ASSERT_EQ(image.size(), QSize(128, 128));
+    EXPECT_EQ(image.copy(64, 64, 64, 64), sharp);
+    EXPECT_TRUE(TransparentOutside(image, QRect(64, 64, 64, 64)));
+
+    QDrag drag(nullptr);
+    CChipDropSource(7).SetCursors(drag, 2.0);
+    EXPECT_EQ(Argb(drag.dragCursor(Qt::CopyAction)), image);
+    EXPECT_EQ(Argb(drag.dragCursor(Qt::IgnoreAction)), Argb(CChipDropSource::CursorPixmap(142, 2.0)));
+    // Scale 1 keeps the plain art.
+    EXPECT_EQ(Argb(CChipDropSource::CursorPixmap(136, 1.0)), Argb(CChipDropSource::CursorPixmap(136)));
+    EXPECT_EQ(CChipDropSource::CursorPixmap(136, 1.0).size(), QSize(64, 64));
+}
+
+TEST(ChipDropSource, OnWaylandTheChipTravelsAsTheDragPictureAtTheScreensRatio)
+{
+    QDrag drag(nullptr);
+    CChipDropSource(7).SetPicture(drag, 2.0, QStringLiteral("wayland"));
+    const QImage sharp = QImage(":/art/cursor_136@2x.png").convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(sharp.size(), QSize(64, 64));
+    EXPECT_EQ(Argb(drag.pixmap()), sharp);
+    EXPECT_EQ(drag.pixmap().devicePixelRatio(), 2.0);
+    EXPECT_EQ(drag.hotSpot(), QPoint(0, 0));   // hanging below and right of the pointer, as the cursor
+
+    QDrag plain(nullptr);
+    CChipDropSource(1).SetPicture(plain, 1.0, QStringLiteral("wayland-egl"));
+    EXPECT_EQ(Argb(plain.pixmap()), QImage(":/art/cursor_147.png").convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST(ChipDropSource, OnX11TheCursorAlonePicturesTheChip)
+{
+    for (const char* platform : {"xcb", "windows"}) {
+        QDrag drag(nullptr);
+        CChipDropSource(7).SetPicture(drag, 1.0, QString::fromLatin1(platform));
+        EXPECT_TRUE(drag.pixmap().isNull()) << platform;
+    }
+}

@@ -271,3 +271,17 @@ TEST_F(PointerRound, CursorPicturesTheChipWhereItWouldLand)
     EXPECT_TRUE(view->ShowsChip(after, shapesSlot, 0));
     EXPECT_TRUE(view->ShowsChip(after, blueTray, 7));
 }
+
+TEST_F(PointerRound, ARoundPlayedByClicksAloneEndsWithNextRound)
+{
+    RoundPlay play = Play();
+    play.byClicks = true;   // the pointer never drags
+    BoardPlay boards[2] = {BoardPlay(kShapes), BoardPlay(kColors)};
+    int guesses = 0;
+    QString failure;
+    ASSERT_TRUE(play.PlayRound(boards, &guesses, &failure)) << failure.toStdString();
+    x.Snapshot(QStringLiteral("clicks-round-over"));
+    ASSERT_TRUE(x.WaitFor([](const QImage& s) { return !BoardView::IsBlack(s, BoardView::PhaseButtonArea()); }))
+        << "NEXT ROUND did not show";
+    ExpectScore(RoundScore(boards[0], boards[1]));
+}

@@ -74,6 +74,8 @@ rm -f "$build"/vantel_*.deb
 deb=$(ls "$build"/vantel_*.deb)
 echo "$deb ($(dpkg-deb -f "$deb" Installed-Size) KiB installed)"
 
+check "Wayland's Qt plug-in recommended" sh -c 'dpkg-deb -f "$1" Recommends | grep -qw qt6-wayland' sh "$deb"
+
 echo "== lintian and the validators"
 # lintian warns that root runs it; that line is not about the package.
 silent "lintian finds nothing" sh -c 'lintian "$1" 2>&1 | grep -v "^running with root privileges"' sh "$deb"

@@ -41,6 +41,29 @@ bool RoundPlay::DragGuess(const BoardPlay& b, const Code& guess, int pegs[4], QS
     return false;
 }
 
+// Each click fills the row's first empty slot. A click is made again only while its slot stays
+// empty, as one that landed late would otherwise fill the next slot too.
+bool RoundPlay::ClickGuess(const BoardPlay& b, const Code& guess, int pegs[4], QString* failure) const
+{
+    for (int k = 0; k < 4; ++k) {
+        const int value = ChipValue(b.board, guess[k]);
+        const QRect slot = BoardView::Guess(b.board, b.row, k);
+        bool landed = false;
+        for (int attempt = 0; attempt < tries && !landed; ++attempt) {
+            x.Click(view.Map(BoardView::Tray(b.board, guess[k] - 1)).center());
+            landed = x.WaitFor([&](const QImage& s) { return view.ShowsChip(s, slot, value); }, waitMs);
+            if (!landed && !view.ShowsChip(x.Grab(), slot, 0)) break;
+        }
+        if (!landed) {
+            *failure = QStringLiteral("clicked chip %1 never landed in row %2").arg(value).arg(b.row);
+            return false;
+        }
+    }
+    if (PressGuess(b, pegs)) return true;
+    *failure = QStringLiteral("no pegs in row %1 of board %2").arg(b.row).arg(b.board);
+    return false;
+}
+
 bool RoundPlay::TypeGuess(const BoardPlay& b, const Code& guess, int pegs[4], QString* failure)
 {
     QStringList keys;
@@ -59,7 +82,10 @@ bool RoundPlay::PlayRow(BoardPlay& b, QString* failure)
 {
     const Code guess = b.solver.NextGuess();
     int pegs[4] = {};
-    if (!(byKeys ? TypeGuess(b, guess, pegs, failure) : DragGuess(b, guess, pegs, failure))) return false;
+    const bool entered = byKeys     ? TypeGuess(b, guess, pegs, failure)
+                         : byClicks ? ClickGuess(b, guess, pegs, failure)
+                                    : DragGuess(b, guess, pegs, failure);
+    if (!entered) return false;
     const Pegs answer = CountPegs(pegs);
     b.solver.Learn(guess, answer);
     b.last = guess;

@@ -35,6 +35,8 @@ struct RoundPlay {
     // on the SHAPES board and stays on the board it plays until that board closes.
     bool byKeys = false;
     int keyboardBoard = 0;
+    // Chips placed by clicks on the tray alone, never dragged.
+    bool byClicks = false;
 
     // Drags until the chip `value` shows at `to`; false when it never does.
     bool DragChip(const QRect& from, const QRect& to, int value) const;
@@ -45,6 +47,7 @@ struct RoundPlay {
     // pressed; then the pegs read. False, saying why in `failure`, when the pegs never show.
     bool DragGuess(const BoardPlay& b, const Code& guess, int pegs[4], QString* failure) const;
     bool TypeGuess(const BoardPlay& b, const Code& guess, int pegs[4], QString* failure);
+    bool ClickGuess(const BoardPlay& b, const Code& guess, int pegs[4], QString* failure) const;
     // Plays the board's current row from its tray: the solver's next guess entered, the pegs read
     // and learnt; false, saying why in `failure`, when a move never shows.
     bool PlayRow(BoardPlay& b, QString* failure);

@@ -11,6 +11,7 @@ namespace {
 constexpr int kStartTimeoutMs = 20000;
 constexpr int kToolTimeoutMs = 10000;
 constexpr int kDragSteps = 10;
+constexpr int kBelowOutput = 16;
 
 QString Num(int v) { return QString::number(v); }
 
@@ -21,6 +22,7 @@ XSession::XSession() = default;
 XSession::~XSession()
 {
     Stop(m_program);
+    m_compositor.reset();
     Stop(m_server);
 }
 
@@ -101,9 +103,12 @@ bool XSession::StartProgram(const QString& program, QString* error)
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    const bool wayland = !m_wayland.isEmpty();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), wayland ? QStringLiteral("wayland") : QStringLiteral("xcb"));
+    if (!m_wayland.isEmpty()) env.insert(QStringLiteral("WAYLAND_DISPLAY"), m_wayland);
     env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));   // one pixel per pixel
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    for (const QString& name : m_extraEnv.keys()) env.insert(name, m_extraEnv.value(name));
     m_program.setProcessEnvironment(env);
     m_program.setProcessChannelMode(QProcess::ForwardedChannels);
     m_program.start(program, {});
@@ -111,6 +116,8 @@ bool XSession::StartProgram(const QString& program, QString* error)
         *error = QStringLiteral("the game did not start: ") + program;
         return false;
     }
+    // On Wayland the compositor's output is the window the test sees.
+    if (!m_wayland.isEmpty()) return true;
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < kStartTimeoutMs && m_program.state() == QProcess::Running) {
@@ -124,6 +131,45 @@ bool XSession::StartProgram(const QString& program, QString* error)
         QThread::msleep(50);
     }
     *error = QStringLiteral("no window titled Vantel appeared");
+    return false;
+}
+
+bool XSession::StartOnWayland(const QString& program, QString* error, QSize output)
+{
+    if (!m_home.isValid()) {
+        *error = QStringLiteral("no temporary folder");
+        return false;
+    }
+    // A strip of screen below the output, for the pointer to enter the output from.
+    return StartServer(error, output + QSize(0, kBelowOutput)) && StartCompositor(error, output) &&
+           StartProgram(program, error);
+}
+
+// The game sees the compositor; the test sees the compositor's output, a window on the X display.
+bool XSession::StartCompositor(QString* error, QSize output)
+{
+    const QDir home(m_home.path());
+    home.mkpath(QStringLiteral("runtime"));
+    const QString runtime = home.filePath(QStringLiteral("runtime"));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_compositor = std::make_unique<WestonCompositor>();
+    if (!m_compositor->Start(m_display, runtime, output, error)) return false;
+    m_wayland = WestonCompositor::Socket();
+    m_output = output;
+    const QStringList search{QStringLiteral("search"), QStringLiteral("--class"),
+                             QStringLiteral("^Weston Compositor$")};
+    if (WaitUntil([&] {
+            m_window = QString::fromLatin1(Xdotool(search).trimmed().split('\n').first());
+            return !m_window.isEmpty();
+        }, kStartTimeoutMs)) {
+        // weston follows the X pointer once it has entered its output window: a pointer already
+        // there when the window appeared would never be seen.
+        Xdotool({QStringLiteral("mousemove"), Num(0), Num(output.height() + kBelowOutput / 2),
+                 QStringLiteral("sleep"), QStringLiteral("0.1")});
+        Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_window, Num(0), Num(output.height() - 1)});
+        return true;
+    }
+    *error = QStringLiteral("weston's output never showed");
     return false;
 }
 
@@ -172,8 +218,10 @@ QRect XSession::WindowGeometry() const
 
 void XSession::Click(QPoint p) const
 {
-    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_window, Num(p.x()), Num(p.y()),
-             QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("click"), QStringLiteral("1")});
+    QStringList a{QStringLiteral("mousemove"), QStringLiteral("--window"), m_window, Num(p.x()), Num(p.y()),
+                  QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("click"), QStringLiteral("1")};
+    AppendPark(a);
+    Xdotool(a);
 }
 
 void XSession::Press(QPoint p) const
@@ -185,7 +233,16 @@ void XSession::Press(QPoint p) const
 
 void XSession::Release() const
 {
-    Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    QStringList a{QStringLiteral("mouseup"), QStringLiteral("1")};
+    AppendPark(a);
+    Xdotool(a);
+}
+
+// A compositor draws the pointer into its output, over what the test reads there: once let go,
+// the pointer rests in the output's bottom left corner, outside the window.
+void XSession::AppendPark(QStringList& a) const
+{
+    if (!m_wayland.isEmpty()) AppendMove(a, QPoint(0, m_output.height() - 1), "0.05");
 }
 
 void XSession::Keys(const QStringList& keys) const
@@ -224,7 +281,10 @@ void XSession::Drag(QPoint from, QPoint to, bool release) const
     // Out past the drag distance in a few short steps, then on to the target.
     for (int d : {3, 7, 14}) AppendMove(a, from + QPoint(d, d / 2), "0.03");
     AppendGlide(a, from + QPoint(14, 7), to);
-    if (release) a << QStringLiteral("mouseup") << QStringLiteral("1");
+    if (release) {
+        a << QStringLiteral("mouseup") << QStringLiteral("1");
+        AppendPark(a);
+    }
     Xdotool(a);
 }
 

@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+#include "WestonCompositor.h"
+
 // Polls `done` until it holds or `timeoutMs` has passed.
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
 
@@ -26,6 +28,16 @@ public:
     // Starts the server with a screen of `screen` pixels and the program at `program` with a fresh
     // home folder; false with a reason in `error` when either does not come up.
     bool Start(const QString& program, QString* error, QSize screen = QSize(1920, 1080));
+    // The same with a Wayland compositor (weston) between: weston's output, `output` pixels large,
+    // fills the X screen, and the game is its Wayland client. Window coordinates are then the
+    // output's, and a grab shows the whole output.
+    bool StartOnWayland(const QString& program, QString* error, QSize output);
+
+    // The two halves of Start(), for a test that sets the display up between them.
+    bool StartServer(QString* error, QSize screen);
+    bool StartProgram(const QString& program, QString* error);
+    // Sets `name` in the game's environment, over the session's own settings.
+    void SetProgramEnvironment(const QString& name, const QString& value) { m_extraEnv.insert(name, value); }
 
     QString Display() const { return m_display; }
     QString Home() const { return m_home.path(); }
@@ -60,13 +72,17 @@ public:
 private:
     void AppendMove(QStringList& a, QPoint p, const char* pause) const;
     void AppendGlide(QStringList& a, QPoint from, QPoint to) const;
-    bool StartServer(QString* error, QSize screen);
-    bool StartProgram(const QString& program, QString* error);
+    void AppendPark(QStringList& a) const;
+    bool StartCompositor(QString* error, QSize output);
     void Stop(QProcess& p);
 
     QTemporaryDir m_home;
     QProcess m_server;
     QProcess m_program;
+    std::unique_ptr<WestonCompositor> m_compositor;
+    QString m_wayland;   // the compositor's socket; empty on plain X
+    QSize m_output;      // the compositor's output
+    QProcessEnvironment m_extraEnv;
     QString m_display;
     QString m_window;
 };

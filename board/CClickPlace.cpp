@@ -1,0 +1,61 @@
+#include "CClickPlace.h"
+
+#include <algorithm>
+#include <utility>
+
+CClickPlace::CClickPlace(BoardControls& controls, const GameState& state, Placed placed)
+    : m_c(controls), m_s(state), m_placed(std::move(placed))
+{
+    const auto listen = [this](CGuessChip* first, int count) {
+        for (CGuessChip* chip = first; chip != first + count; ++chip)
+            m_connections.push_back(
+                QObject::connect(chip, &CGuessChip::Clicked, [this](CGuessChip* c) { OnClick(*c); }));
+    };
+    for (CBoardView& view : m_c.boards) {
+        listen(view.guess, board::kGuessSlots);
+        listen(view.tray, board::kTraySlots);
+        listen(view.code, board::kSlots);
+    }
+}
+
+CClickPlace::~CClickPlace()
+{
+    for (const QMetaObject::Connection& c : m_connections) QObject::disconnect(c);
+}
+
+int CClickPlace::CurrentRow(int b) const
+{
+    const bool closed = (b == board::kShapes ? m_s.m_bShapesClosed : m_s.m_bColorsClosed) != 0;
+    const int row = b == board::kShapes ? m_s.m_nShapesRow : m_s.m_nColorsRow;
+    return closed || row < 0 || row >= board::kRows ? -1 : row;
+}
+
+bool CClickPlace::InRow(const CGuessChip& chip, int b, int row) const
+{
+    const CGuessChip* first = &m_c.boards[b].guess[board::kSlots * row];
+    return &chip >= first && &chip < first + board::kSlots;
+}
+
+CGuessChip* CClickPlace::Target(const CGuessChip& source)
+{
+    const int b = source.m_nBoard;
+    if (b < 0 || b >= board::kCount || !source.MayStartDrag()) return nullptr;
+    const int row = CurrentRow(b);
+    // A chip of the current row is already where clicks put chips.
+    if (row < 0 || InRow(source, b, row)) return nullptr;
+    CGuessChip* slots = &m_c.boards[b].guess[board::kSlots * row];
+    const int inPlay = std::clamp(static_cast<int>(m_s.m_nCodeLength), 0, board::kSlots);
+    for (int k = 0; k < inPlay; ++k)
+        if (slots[k].HasFocusMark()) return &slots[k];
+    for (int k = 0; k < inPlay; ++k)
+        if (slots[k].m_nValue == chipvalue::kEmpty) return &slots[k];
+    return nullptr;
+}
+
+bool CClickPlace::OnClick(const CGuessChip& source)
+{
+    CGuessChip* target = Target(source);
+    if (target == nullptr || !target->TakeChipFrom(source)) return false;
+    if (m_placed) m_placed(*target);
+    return true;
+}
