@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "CAccessibleHelp.h"
 #include "HelpFile.h"
 
 namespace {
@@ -19,12 +20,14 @@ constexpr QSize kPreferredSize(860, 900);
 
 CHelpWindow::CHelpWindow(const QString& page, QWidget* owner) : QTextBrowser(owner)
 {
+    CAccessibleHelp::Install();   // before the page is set, which a listening reader hears
     setWindowFlags(Qt::Window);
     setOpenLinks(true);           // the page's own links, to its sections, move within it
     setOpenExternalLinks(false);  // and nothing leaves the game
     // Read as a document: a caret that the arrows move line by line, and a screen reader with
     // it; Tab goes from link to link and Enter follows one.
     setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    connect(this, &QTextEdit::cursorPositionChanged, this, [this] { CAccessibleHelp::LinkReached(this); });
     // The page wraps to the window's width; its centring margins can come out a pixel wider.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ApplyHouseColours();

@@ -155,6 +155,50 @@ TEST_F(HelpWindowTest, TheHelpIsReadWithACaretThatTheKeysMoveAndTabReachesItsLin
     EXPECT_EQ(help.source().fragment(), "boards");
 }
 
+TEST_F(HelpWindowTest, AScreenReaderFindsTheHelpAsADocumentWhoseLinksAreLinksThatLeadToTheirSections)
+{
+    PressF1();
+    CHelpWindow& help = *dlg.HelpWindow();
+    QAccessibleInterface* page = QAccessible::queryAccessibleInterface(&help);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->role(), QAccessible::Document);
+    EXPECT_TRUE(page->state().readOnly);
+    ASSERT_NE(page->textInterface(), nullptr);
+    EXPECT_EQ(page->textInterface()->characterCount(), help.document()->characterCount() - 1);
+
+    // The contents, as the shipped page has them.
+    const QStringList names = {"The two boards",    "Reading the pegs",        "Closing a board",
+                               "The centre grid",   "Scoring",                 "The three variants",
+                               "The window",        "High scores and configuration", "Playing with the keys"};
+    ASSERT_EQ(page->childCount(), names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        QAccessibleInterface* link = page->child(i);
+        ASSERT_NE(link, nullptr) << i;
+        EXPECT_EQ(link->role(), QAccessible::Link) << i;
+        EXPECT_EQ(link->text(QAccessible::Name), names[i]);
+        EXPECT_EQ(link->parent(), page) << i;
+        EXPECT_EQ(page->indexOfChild(link), i);
+    }
+
+    // Where the keys' link is drawn, and pressing it goes to their section, the caret on it.
+    QAccessibleInterface* keys = page->child(8);
+    const QPoint drawn = help.viewport()->mapToGlobal(LinkAt(help, QStringLiteral("#keys")));
+    EXPECT_TRUE(keys->rect().contains(drawn));
+    EXPECT_EQ(page->childAt(drawn.x(), drawn.y()), keys);
+    ASSERT_NE(keys->actionInterface(), nullptr);
+    ASSERT_EQ(keys->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    ASSERT_EQ(help.verticalScrollBar()->value(), 0);
+    keys->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(help.source().fragment(), "keys");
+    EXPECT_GT(help.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(help.textCursor().selectedText(), "Playing with the keys");
+
+    // A page let go has no links to press.
+    QTest::keyClick(&help, Qt::Key_Escape);
+    EXPECT_EQ(page->childCount(), 0);
+    EXPECT_FALSE(keys->isValid());
+}
+
 TEST_F(HelpWindowTest, AClosedHelpWindowLetsGoOfThePageAndShowsItAgainWhereItWasLeft)
 {
     PressF1();
