@@ -248,6 +248,8 @@ void CAccessibleHelp::LinkReached(QTextBrowser* help)
 {
     if (!QAccessible::isActive()) return;
     const QTextCursor caret = help->textCursor();
+    QAccessibleTextCursorEvent moved(help, caret.position());
+    QAccessible::updateAccessibility(&moved);
     const QList<HelpLink> links = HelpLinkAccessible::LinksOf(help->document());
     for (int i = 0; i < links.size(); ++i) {
         if (links[i].start != caret.selectionStart() || links[i].end != caret.selectionEnd()) continue;

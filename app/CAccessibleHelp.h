@@ -46,8 +46,8 @@ public:
 
     // Has Qt describe every help window with this class; later calls do nothing.
     static bool Install();
-    // Tells a listening screen reader that Tab has put `help`'s caret on a link, as it would be
-    // told of a focused control.
+    // Tells a listening screen reader that Tab has put `help`'s caret on a link: the caret's move,
+    // and the link's focus as a control's would be.
     static void LinkReached(QTextBrowser* help);
 
 private:

@@ -27,7 +27,6 @@ CHelpWindow::CHelpWindow(const QString& page, QWidget* owner) : QTextBrowser(own
     // Read as a document: a caret that the arrows move line by line, and a screen reader with
     // it; Tab goes from link to link and Enter follows one.
     setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
-    connect(this, &QTextEdit::cursorPositionChanged, this, [this] { CAccessibleHelp::LinkReached(this); });
     // The page wraps to the window's width; its centring margins can come out a pixel wider.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ApplyHouseColours();
@@ -47,6 +46,8 @@ void CHelpWindow::Present()
     }
     show();
     raise();
+    // The page holds the keyboard's focus in its window, so a screen reader is told it has it.
+    setFocus(Qt::ActiveWindowFocusReason);
     activateWindow();
 }
 
@@ -57,6 +58,14 @@ void CHelpWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTextBrowser::keyPressEvent(event);
+}
+
+// Tab puts the caret on a link without the text edit's word of it; a screen reader is told.
+bool CHelpWindow::focusNextPrevChild(bool next)
+{
+    const bool onLink = QTextBrowser::focusNextPrevChild(next);
+    if (onLink && textCursor().hasSelection()) CAccessibleHelp::LinkReached(this);
+    return onLink;
 }
 
 // A page that cannot be read says so in the window instead of leaving it blank.
