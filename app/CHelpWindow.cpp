@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "CAccessibleHelp.h"
 #include "HelpFile.h"
 
 namespace {
@@ -19,6 +20,7 @@ constexpr QSize kPreferredSize(860, 900);
 
 CHelpWindow::CHelpWindow(const QString& page, QWidget* owner) : QTextBrowser(owner)
 {
+    CAccessibleHelp::Install();   // before the page is set, which a listening reader hears
     setWindowFlags(Qt::Window);
     setOpenLinks(true);           // the page's own links, to its sections, move within it
     setOpenExternalLinks(false);  // and nothing leaves the game
@@ -44,6 +46,8 @@ void CHelpWindow::Present()
     }
     show();
     raise();
+    // The page holds the keyboard's focus in its window, so a screen reader is told it has it.
+    setFocus(Qt::ActiveWindowFocusReason);
     activateWindow();
 }
 
@@ -54,6 +58,14 @@ void CHelpWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTextBrowser::keyPressEvent(event);
+}
+
+// Tab puts the caret on a link without the text edit's word of it; a screen reader is told.
+bool CHelpWindow::focusNextPrevChild(bool next)
+{
+    const bool onLink = QTextBrowser::focusNextPrevChild(next);
+    if (onLink && textCursor().hasSelection()) CAccessibleHelp::LinkReached(this);
+    return onLink;
 }
 
 // A page that cannot be read says so in the window instead of leaving it blank.

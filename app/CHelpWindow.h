@@ -18,6 +18,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
     QVariant loadResource(int type, const QUrl& name) override;
 

@@ -155,6 +155,98 @@ TEST_F(HelpWindowTest, TheHelpIsReadWithACaretThatTheKeysMoveAndTabReachesItsLin
     EXPECT_EQ(help.source().fragment(), "boards");
 }
 
+TEST_F(HelpWindowTest, AScreenReaderFindsTheHelpAsADocumentWhoseLinksAreLinksThatLeadToTheirSections)
+{
+    PressF1();
+    CHelpWindow& help = *dlg.HelpWindow();
+    QAccessibleInterface* page = QAccessible::queryAccessibleInterface(&help);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->role(), QAccessible::Document);
+    EXPECT_TRUE(page->state().readOnly);
+    ASSERT_NE(page->textInterface(), nullptr);
+    EXPECT_EQ(page->textInterface()->characterCount(), help.document()->characterCount() - 1);
+
+    // The contents, as the shipped page has them.
+    const QStringList names = {"The two boards",    "Reading the pegs",        "Closing a board",
+                               "The centre grid",   "Scoring",                 "The three variants",
+                               "The window",        "High scores and configuration", "Playing with the keys"};
+    ASSERT_EQ(page->childCount(), names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        QAccessibleInterface* link = page->child(i);
+        ASSERT_NE(link, nullptr) << i;
+        EXPECT_EQ(link->role(), QAccessible::Link) << i;
+        EXPECT_EQ(link->text(QAccessible::Name), names[i]);
+        EXPECT_EQ(link->parent(), page) << i;
+        EXPECT_EQ(page->indexOfChild(link), i);
+    }
+
+    // Where the keys' link is drawn, and pressing it goes to their section, the caret on it.
+    QAccessibleInterface* keys = page->child(8);
+    const QPoint drawn = help.viewport()->mapToGlobal(LinkAt(help, QStringLiteral("#keys")));
+    EXPECT_TRUE(keys->rect().contains(drawn));
+    EXPECT_EQ(page->childAt(drawn.x(), drawn.y()), keys);
+    ASSERT_NE(keys->actionInterface(), nullptr);
+    ASSERT_EQ(keys->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    ASSERT_EQ(help.verticalScrollBar()->value(), 0);
+    keys->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(help.source().fragment(), "keys");
+    EXPECT_GT(help.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(help.textCursor().selectedText(), "Playing with the keys");
+
+    // A page let go has no links to press.
+    QTest::keyClick(&help, Qt::Key_Escape);
+    EXPECT_EQ(page->childCount(), 0);
+    EXPECT_FALSE(keys->isValid());
+}
+
+TEST_F(HelpWindowTest, TheHelpsTextIsReadByTheLineAsShownAndOffsetsOffThePageAreAnsweredWithinIt)
+{
+    PressF1();
+    CHelpWindow& help = *dlg.HelpWindow();
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&help)->textInterface();
+    ASSERT_NE(text, nullptr);
+    const QString all = help.toPlainText();
+    const int count = text->characterCount();
+    ASSERT_EQ(count, all.size());
+
+    // The heading is a line of its own; the paragraph after it wraps, and is read a line at a time.
+    int start = -1, end = -1;
+    EXPECT_EQ(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end), "VANTEL\n");
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 7);
+    const QString first = text->textAfterOffset(0, QAccessible::LineBoundary, &start, &end);
+    EXPECT_EQ(start, 7);
+    EXPECT_TRUE(first.startsWith("Vantel is a code-breaking puzzle")) << first.toStdString();
+    EXPECT_LT(end, all.indexOf("The fewer guesses"));   // a line as shown, not the paragraph
+    const int second = end;
+    EXPECT_EQ(text->textBeforeOffset(second, QAccessible::LineBoundary, &start, &end), first);
+    EXPECT_EQ(start, 7);
+    EXPECT_EQ(end, second);
+    EXPECT_EQ(text->textBeforeOffset(3, QAccessible::LineBoundary, &start, &end), "");
+    EXPECT_EQ(start, -1);
+    EXPECT_EQ(text->textAfterOffset(count - 1, QAccessible::LineBoundary, &start, &end), "");
+    EXPECT_EQ(start, -1);
+
+    // Offsets off either end of the page.
+    EXPECT_EQ(text->text(-5, 3), "VAN");
+    EXPECT_EQ(text->text(count - 2, count + 100), all.right(2));
+    EXPECT_EQ(text->text(10, 4), "");
+    EXPECT_EQ(text->characterRect(-1), QRect());
+    EXPECT_EQ(text->characterRect(count), QRect());
+    EXPECT_FALSE(text->characterRect(0).isEmpty());
+    EXPECT_EQ(text->offsetAtPoint(QPoint(-10000, -10000)), -1);
+    text->setCursorPosition(count + 10);
+    EXPECT_EQ(text->cursorPosition(), count);
+    text->setSelection(0, -4, 6);
+    start = end = -1;
+    text->selection(0, &start, &end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 6);
+    EXPECT_EQ(text->selectionCount(), 1);
+    text->removeSelection(0);
+    EXPECT_EQ(text->selectionCount(), 0);
+}
+
 TEST_F(HelpWindowTest, AClosedHelpWindowLetsGoOfThePageAndShowsItAgainWhereItWasLeft)
 {
     PressF1();

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <string>
 
 #include "AtSpiListener.h"
 #include "CodeSolver.h"
@@ -130,4 +131,32 @@ TEST_F(ScreenReaderRoundTest, MenuAndShiftF10OpenOneMenuOnItsFirstItemAndEscHand
         // A second menu behind the first would take the focus here instead.
         EXPECT_EQ(Press(QStringLiteral("Escape")), QStringLiteral("focus: SHAPES row 1, slot 2: empty")) << key.toStdString();
     }
+}
+
+TEST_F(ScreenReaderRoundTest, F1OpensTheHelpAsADocumentReadByTheLineWhoseContentsAreHeardAsLinks)
+{
+    ASSERT_EQ(Press(QStringLiteral("Right")), QStringLiteral("focus: SHAPES row 1, slot 2: empty"));
+    x.Keys({QStringLiteral("F1")});
+    // Keys to the help's own window from here on, which the game's keys would take from it.
+    const auto help = [this](const QString& key) {
+        x.Xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"), QStringLiteral("Instructions"),
+                   QStringLiteral("windowfocus"), QStringLiteral("--sync"), QStringLiteral("%1"), QStringLiteral("key"), key});
+    };
+    help(QStringLiteral("ctrl+Home"));
+    EXPECT_EQ(ears.Next(kFocus).toStdString(), "focus: Vantel – Instructions");
+    EXPECT_EQ(ears.Next(QRegularExpression(QStringLiteral("^document: "))).toStdString(), "document: Vantel – Instructions");
+    const QRegularExpression kChild(QStringLiteral("^child: "));
+    for (const char* name : {"The two boards", "Reading the pegs", "Closing a board", "The centre grid", "Scoring",
+                             "The three variants", "The window", "High scores and configuration",
+                             "Playing with the keys"})
+        EXPECT_EQ(ears.Next(kChild, nullptr, 2000).toStdString(), std::string("child: link ") + name);
+    EXPECT_EQ(ears.Next(kChild, nullptr, 500).toStdString(), "") << "more than the contents' links";
+
+    // Down reads the next line as shown, not its whole paragraph; Tab lands on the first link.
+    help(QStringLiteral("Down"));
+    const std::string line = ears.Next(QRegularExpression(QStringLiteral("^line: Vantel"))).toStdString();
+    EXPECT_EQ(line.rfind("line: Vantel is a code-breaking puzzle for one player.", 0), 0u) << line;
+    EXPECT_EQ(line.find("the better."), std::string::npos) << line;
+    help(QStringLiteral("Tab"));
+    EXPECT_EQ(ears.Next(kFocus).toStdString(), "focus: The two boards");
 }
