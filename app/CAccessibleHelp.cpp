@@ -244,12 +244,18 @@ bool CAccessibleHelp::Install()
     return installed;
 }
 
+void CAccessibleHelp::CaretMoved(QTextBrowser* help)
+{
+    if (!QAccessible::isActive()) return;
+    QAccessibleTextCursorEvent moved(help, help->textCursor().position());
+    QAccessible::updateAccessibility(&moved);
+}
+
 void CAccessibleHelp::LinkReached(QTextBrowser* help)
 {
     if (!QAccessible::isActive()) return;
+    CaretMoved(help);
     const QTextCursor caret = help->textCursor();
-    QAccessibleTextCursorEvent moved(help, caret.position());
-    QAccessible::updateAccessibility(&moved);
     const QList<HelpLink> links = HelpLinkAccessible::LinksOf(help->document());
     for (int i = 0; i < links.size(); ++i) {
         if (links[i].start != caret.selectionStart() || links[i].end != caret.selectionEnd()) continue;

@@ -49,6 +49,8 @@ public:
     // Tells a listening screen reader that Tab has put `help`'s caret on a link: the caret's move,
     // and the link's focus as a control's would be.
     static void LinkReached(QTextBrowser* help);
+    // Tells a listening screen reader that `help`'s caret has moved where no key moved it.
+    static void CaretMoved(QTextBrowser* help);
 
 private:
     QTextBrowser* Browser() const;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QUrl>
 
 #include <algorithm>
@@ -74,6 +75,24 @@ void CHelpWindow::doSetSource(const QUrl& name, QTextDocument::ResourceType type
     m_bPageUnreadable = false;
     QTextBrowser::doSetSource(name, type);
     if (m_bPageUnreadable) setPlainText(QStringLiteral("The instructions could not be opened."));
+    else if (name.hasFragment()) PutCaretAt(name.fragment());
+}
+
+// A link followed to a section takes the caret along, so reading goes on from the section's
+// heading rather than from the link left behind.
+void CHelpWindow::PutCaretAt(const QString& anchor)
+{
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            if (!it.fragment().charFormat().anchorNames().contains(anchor)) continue;
+            QTextCursor caret(document());
+            caret.setPosition(it.fragment().position());
+            setTextCursor(caret);
+            scrollToAnchor(anchor);
+            CAccessibleHelp::CaretMoved(this);
+            return;
+        }
+    }
 }
 
 // Every file the page uses is read as the page itself: a regular file of a bounded size, never

@@ -23,6 +23,7 @@ protected:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
+    void PutCaretAt(const QString& anchor);
     void ApplyHouseColours();
     void SizeToScreen();
 
