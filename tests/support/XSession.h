@@ -1,6 +1,7 @@
 #pragma once
-// A private X display (Xvfb, or Xorg with its dummy driver) with the real game running on it, driven through xdotool and read
-// back with ImageMagick's import. Every wait polls with a deadline; nothing sleeps blindly.
+// A private X display (Xvfb, or Xorg with its dummy driver) with the real game running on it, driven
+// through xdotool and read back with ImageMagick's import. Every wait polls with a deadline; nothing
+// sleeps blindly.
 
 #include <QImage>
 #include <QPoint>
