@@ -9,7 +9,8 @@ xvfb xauth xdotool x11-utils imagemagick libx11-dev libxfixes-dev libxdamage-dev
 lintian desktop-file-utils appstream
 at-spi2-core dbus-daemon dbus-bin python3-pyatspi
 weston qt6-wayland
-openbox x11-xserver-utils"
+openbox x11-xserver-utils
+xserver-xorg-core xserver-xorg-video-dummy"
 
 missing=""
 for p in $packages; do

@@ -1,5 +1,7 @@
 #include "XSession.h"
 
+#include "DummyXorg.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -54,19 +56,29 @@ bool XSession::Start(const QString& program, QString* error, QSize screen)
     return StartServer(error, screen) && StartProgram(program, error);
 }
 
-// The server picks a free display number itself and writes it to descriptor 3 once it listens.
 bool XSession::StartServer(QString* error, QSize screen)
+{
+    return Launch(QStringLiteral("exec Xvfb -displayfd 3 -screen 0 %1x%2x24 -nolisten tcp -noreset 3>\"$0\"")
+                      .arg(screen.width())
+                      .arg(screen.height()),
+                  {}, QStringLiteral("Xvfb"), error);
+}
+
+bool XSession::StartXorg(QString* error, const QList<QRect>& outputs)
+{
+    const QStringList args = DummyXorg::Prepare(m_home.path(), outputs, error);
+    return !args.isEmpty() && Launch(QStringLiteral("exec Xorg -displayfd 3 \"$@\" 3>\"$0\""), args,
+                                     QStringLiteral("Xorg"), error);
+}
+
+// The server picks a free display number itself and writes it to descriptor 3 once it listens.
+bool XSession::Launch(const QString& command, const QStringList& args, const QString& name, QString* error)
 {
     const QString numberFile = m_home.filePath(QStringLiteral("display"));
     m_server.setProgram(QStringLiteral("sh"));
-    m_server.setArguments({QStringLiteral("-c"),
-                           QStringLiteral("exec Xvfb -displayfd 3 -screen 0 %1x%2x24 -nolisten tcp "
-                                          "-noreset 3>\"$0\"")
-                               .arg(screen.width())
-                               .arg(screen.height()),
-                           numberFile});
+    m_server.setArguments(QStringList{QStringLiteral("-c"), command, numberFile} + args);
     // Its notes on the display numbers it tried are kept for when it fails.
-    const QString log = m_home.filePath(QStringLiteral("xvfb.log"));
+    const QString log = m_home.filePath(QStringLiteral("server.log"));
     m_server.setStandardOutputFile(log);
     m_server.setStandardErrorFile(log);
     m_server.start();
@@ -85,7 +97,7 @@ bool XSession::StartServer(QString* error, QSize screen)
     }
     QFile notes(log);
     notes.open(QIODevice::ReadOnly);
-    *error = QStringLiteral("Xvfb did not start: ") + QString::fromLocal8Bit(notes.readAll());
+    *error = name + QStringLiteral(" did not start: ") + QString::fromLocal8Bit(notes.readAll());
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// A private X display (Xvfb) with the real game running on it, driven through xdotool and read
-// back with ImageMagick's import. Every wait polls with a deadline; nothing sleeps blindly.
+// A private X display (Xvfb, or Xorg with its dummy driver) with the real game running on it, driven
+// through xdotool and read back with ImageMagick's import. Every wait polls with a deadline; nothing
+// sleeps blindly.
 
 #include <QImage>
 #include <QPoint>
@@ -35,6 +36,9 @@ public:
 
     // The two halves of Start(), for a test that sets the display up between them.
     bool StartServer(QString* error, QSize screen);
+    // Instead of StartServer, Xorg with its dummy video driver and one RandR output per
+    // rectangle (see DummyXorg), as a player's machine has them.
+    bool StartXorg(QString* error, const QList<QRect>& outputs);
     bool StartProgram(const QString& program, QString* error);
     // Sets `name` in the game's environment, over the session's own settings.
     void SetProgramEnvironment(const QString& name, const QString& value) { m_extraEnv.insert(name, value); }
@@ -74,6 +78,9 @@ private:
     void AppendGlide(QStringList& a, QPoint from, QPoint to) const;
     void AppendPark(QStringList& a) const;
     bool StartCompositor(QString* error, QSize output);
+    // Runs `command` (a shell's, with the display number file as $0 and `args` after it) as the
+    // server; `name` tells which server in an error.
+    bool Launch(const QString& command, const QStringList& args, const QString& name, QString* error);
     void Stop(QProcess& p);
 
     QTemporaryDir m_home;
