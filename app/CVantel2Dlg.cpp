@@ -23,6 +23,10 @@
 
 namespace {
 
+// How long after a fit the window manager may still be answering it, with the fitted size or with
+// one from before a new pixel ratio took hold; a resize the player makes comes later.
+constexpr qint64 kFitSettles = 1500;   // ms
+
 // The folder's bytes as the file system knows them; an empty name stays empty.
 std::filesystem::path ToPath(const QString& folder)
 {
@@ -126,10 +130,14 @@ void CVantel2Dlg::resizeEvent(QResizeEvent* event)
     QDialog::resizeEvent(event);
     ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
     if (m_fitRatio == 0.0 || m_bFitting) return;
+    const bool fromOutside =
+        event->spontaneous() && isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
     if (devicePixelRatioF() != m_fitRatio || screen() != m_fitScreen)
         QueueRefit();   // Qt applying a new pixel ratio, not the player
-    else if (event->spontaneous() && isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        m_chosenSize = size();
+    else if (fromOutside && m_sinceFit.hasExpired(kFitSettles))
+        m_chosenSize = size();   // the player's own size
+    else if (fromOutside && size() != m_fittedSize)
+        QTimer::singleShot(0, this, &CVantel2Dlg::KeepFittedSize);
     if (m_bCheckFrame) QTimer::singleShot(0, this, &CVantel2Dlg::CheckFrame);
 }
 
@@ -143,9 +151,16 @@ void CVantel2Dlg::FitToScreen()
     m_bFitting = true;
     resize(boardscale::KeepChosen(m_chosenSize, fitted, room, minimumSize()));
     m_bFitting = false;
+    m_sinceFit.start();
+    m_fittedSize = size();
     ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
     m_fitScreen = screen();
+    // Whichever refit is first to see a new pixel ratio redraws the pictures at it: the frame
+    // check may come before the queued refit, which then finds nothing left to do.
+    const bool newRatio = m_fitRatio != 0.0 && devicePixelRatioF() != m_fitRatio;
     m_fitRatio = devicePixelRatioF();
+    if (newRatio)
+        for (CScaledView* view : Views()) view->RedrawPictures();
     boardscale::MoveInside(*this);
 }
 
@@ -155,6 +170,17 @@ void CVantel2Dlg::moveEvent(QMoveEvent* event)
 {
     QDialog::moveEvent(event);
     CheckFrame();
+}
+
+// A size from before a new pixel ratio took hold, which the display server reports late (the old
+// size in pixels, read at the new ratio), is not the player's: the fit's own size is asked again.
+void CVantel2Dlg::KeepFittedSize()
+{
+    if (m_sinceFit.hasExpired(kFitSettles) || size() == m_fittedSize) return;
+    m_bFitting = true;
+    resize(m_fittedSize);
+    m_bFitting = false;
+    ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
 }
 
 void CVantel2Dlg::CheckFrame()
@@ -188,7 +214,6 @@ void CVantel2Dlg::OnScreenChanged()
     m_bRefitQueued = false;
     if (screen() == m_fitScreen && devicePixelRatioF() == m_fitRatio) return;
     FitToScreen();
-    for (CScaledView* view : Views()) view->RedrawPictures();
 }
 
 bool CVantel2Dlg::event(QEvent* e)

@@ -3,6 +3,7 @@
 // sprite sheet, all owned for the whole run.
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QMenu>
 #include <QPointer>
@@ -98,6 +99,7 @@ private:
     // Shows the board at `scale`, centred in the window.
     void ApplyScale(double scale);
     void OnScreenChanged();
+    void KeepFittedSize();
     // A refit once Qt has applied the new screen or pixel ratio, after the event that told of it.
     void QueueRefit();
     void CheckFrame();
@@ -130,6 +132,8 @@ private:
     QPointer<QScreen> m_fitScreen;   // where the window was last fitted
     qreal m_fitRatio = 0.0;          // and at what pixel ratio; 0 before the first fit
     bool m_bFitting = false;
+    QElapsedTimer m_sinceFit;        // the window manager's answers to a fit arrive for a moment after it
+    QSize m_fittedSize;              // the size the last fit asked for
     bool m_bRefitQueued = false;
     QPointer<CHelpWindow> m_help;   // one at a time; a child of this window
     QuitQuestion m_askQuit;
