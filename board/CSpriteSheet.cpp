@@ -1,6 +1,7 @@
 #include "CSpriteSheet.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -29,6 +30,20 @@ QPixmap ReadSheet(const QString& folder, const char* name)
     return QPixmap::fromImage(ReadImage(folder, name));
 }
 
+// The sharp twin from its raw form when that was written from the PNG beside it (not older than
+// it: a player's own PNG put in later wins), else from the PNG.
+QImage ReadSharp(const QString& folder)
+{
+    const QDir dir(folder);
+    const QFileInfo png(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2x)));
+    const QFileInfo raw(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2xRaw)));
+    if (png.exists() && raw.exists() && raw.lastModified() >= png.lastModified()) {
+        QImage sharp = ReadRawPicture(raw.filePath());
+        if (!sharp.isNull()) return sharp;
+    }
+    return ReadImage(folder, CSpriteSheet::kFileName2x);
+}
+
 }  // namespace
 
 bool CSpriteSheet::Load(const QString& folder)
@@ -39,7 +54,7 @@ bool CSpriteSheet::Load(const QString& folder)
     // first frame needs it: its decoding, the slowest part of the start, runs on a second core
     // while the plain sheet is read and the window is set up.
     if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0)
-        m_reading2x = std::async(std::launch::async, ReadImage, folder, kFileName2x);
+        m_reading2x = std::async(std::launch::async, ReadSharp, folder);
     m_sheet = ReadSheet(folder, kFileName);
     m_sheet2x = QPixmap();
     ForgetCopies();
@@ -88,7 +103,7 @@ const QPixmap& CSpriteSheet::Sheet2x() const
 {
     if (m_bLooked2x) return m_sheet2x;
     m_bLooked2x = true;
-    m_sheet2x = m_reading2x.valid() ? QPixmap::fromImage(m_reading2x.get()) : ReadSheet(m_folder, kFileName2x);
+    m_sheet2x = m_reading2x.valid() ? QPixmap::fromImage(m_reading2x.get()) : QPixmap::fromImage(ReadSharp(m_folder));
     // A high-resolution sheet that does not match the plain one would put cells in the wrong place.
     if (m_sheet2x.size() != m_sheet.size() * 2) m_sheet2x = QPixmap();
     m_sheet2x.setDevicePixelRatio(2.0);

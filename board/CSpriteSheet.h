@@ -19,6 +19,7 @@ class CSpriteSheet {
 public:
     static constexpr const char* kFileName = sprites::kSheetFile;
     static constexpr const char* kFileName2x = sprites::kSheetFile2x;
+    static constexpr const char* kFileName2xRaw = sprites::kSheetFile2xRaw;
 
     // Loads the sheet from `folder`; a missing or unreadable file leaves the sheet empty.
     bool Load(const QString& folder);
