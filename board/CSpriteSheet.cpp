@@ -30,15 +30,21 @@ QPixmap ReadSheet(const QString& folder, const char* name)
     return QPixmap::fromImage(ReadImage(folder, name));
 }
 
-// The sharp twin from its raw form when that was written from the PNG beside it (not older than
-// it: a player's own PNG put in later wins), else from the PNG.
-QImage ReadSharp(const QString& folder)
+// The sharp twin's raw form, when it was written from the PNG beside it (not older than it: a
+// player's own PNG put in later wins) and is exactly twice the plain sheet; else empty.
+QString UsableRaw(const QString& folder, QSize plain)
 {
     const QDir dir(folder);
     const QFileInfo png(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2x)));
     const QFileInfo raw(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2xRaw)));
-    if (png.exists() && raw.exists() && raw.lastModified() >= png.lastModified()) {
-        QImage sharp = ReadRawPicture(raw.filePath());
+    if (!png.exists() || !raw.exists() || raw.lastModified() < png.lastModified()) return {};
+    return RawPictureSize(raw.filePath()) == plain * 2 ? raw.filePath() : QString();
+}
+
+QImage ReadSharp(const QString& folder, const QString& raw)
+{
+    if (!raw.isEmpty()) {
+        QImage sharp = ReadRawPicture(raw);
         if (!sharp.isNull()) return sharp;
     }
     return ReadImage(folder, CSpriteSheet::kFileName2x);
@@ -49,18 +55,18 @@ QImage ReadSharp(const QString& folder)
 bool CSpriteSheet::Load(const QString& folder)
 {
     ForgetReading();
-    // The sharp twin is four times the plain sheet's size and most screens never need it, so it
-    // is read when a high-DPI screen or a large board first asks for it. On a high-DPI screen the
-    // first frame needs it: its decoding, the slowest part of the start, runs on a second core
-    // while the plain sheet is read and the window is set up.
-    if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0)
-        m_reading2x = std::async(std::launch::async, ReadSharp, folder);
     m_sheet = ReadSheet(folder, kFileName);
     m_sheet2x = QPixmap();
     ForgetCopies();
     m_folder = folder;
-    m_bLooked2x = m_sheet.isNull();
-    if (m_bLooked2x) ForgetReading();   // no twin without the sheet it doubles
+    m_bLooked2x = m_sheet.isNull();   // no twin without the sheet it doubles
+    m_raw2x = m_bLooked2x ? QString() : UsableRaw(folder, m_sheet.size());
+    // The sharp twin is four times the plain sheet's size and most screens never need it, so it
+    // is read when a high-DPI screen or a large board first asks for it. From its raw form a
+    // high-DPI screen reads only the cells it shows. Without it, the PNG's decoding, the slowest
+    // part of the start, runs on a second core while the window is set up.
+    if (!m_bLooked2x && m_raw2x.isEmpty() && qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0)
+        m_reading2x = std::async(std::launch::async, ReadSharp, folder, QString());
     return IsLoaded();
 }
 
@@ -70,6 +76,7 @@ void CSpriteSheet::Release()
     m_sheet = m_sheet2x = QPixmap();
     ForgetCopies();
     m_bLooked2x = true;
+    m_raw2x.clear();
 }
 
 void CSpriteSheet::ForgetReading()
@@ -95,6 +102,7 @@ void CSpriteSheet::SetLabels(bool on)
 
 void CSpriteSheet::ForgetCopies()
 {
+    m_cells2x.clear();
     m_scaled = m_labelled = QPixmap();
     m_scaledFactor = m_labelledFactor = 0.0;
 }
@@ -103,7 +111,7 @@ const QPixmap& CSpriteSheet::Sheet2x() const
 {
     if (m_bLooked2x) return m_sheet2x;
     m_bLooked2x = true;
-    m_sheet2x = m_reading2x.valid() ? QPixmap::fromImage(m_reading2x.get()) : QPixmap::fromImage(ReadSharp(m_folder));
+    m_sheet2x = m_reading2x.valid() ? QPixmap::fromImage(m_reading2x.get()) : QPixmap::fromImage(ReadSharp(m_folder, m_raw2x));
     // A high-resolution sheet that does not match the plain one would put cells in the wrong place.
     if (m_sheet2x.size() != m_sheet.size() * 2) m_sheet2x = QPixmap();
     m_sheet2x.setDevicePixelRatio(2.0);
@@ -154,6 +162,23 @@ const QPixmap& CSpriteSheet::ScaledFor(qreal factor) const
     return m_scaled;
 }
 
+const QPixmap* CSpriteSheet::SharpCell(qreal devicePixelRatio, const QRect& cell, QSize shown) const
+{
+    // Only where the sharp sheet is copied as it is, and the whole cell lies inside the sheet.
+    if (m_raw2x.isEmpty() || m_bLabels || m_scale * devicePixelRatio != 2.0 || !m_sheet.rect().contains(cell))
+        return nullptr;
+    const qreal perShown = 2.0 / m_scale;
+    const QRect area(cell.x() * 2, cell.y() * 2, qRound(shown.width() * perShown), qRound(shown.height() * perShown));
+    const auto key = std::make_tuple(area.x(), area.y(), area.width(), area.height());
+    const auto known = m_cells2x.find(key);
+    if (known != m_cells2x.end()) return &known->second;
+    QImage pixels = ReadRawPictureArea(m_raw2x, area);
+    if (pixels.isNull()) return nullptr;   // changed since; the whole sheet is read instead
+    QPixmap& kept = m_cells2x[key];
+    kept = QPixmap::fromImage(std::move(pixels));
+    return &kept;
+}
+
 // Drawn at the size the cells are shown, so the numbers stay sharp at every scale.
 const QPixmap& CSpriteSheet::LabelledFor(qreal factor, const QPixmap& source, qreal pixelsPerCell) const
 {
@@ -167,10 +192,14 @@ const QPixmap& CSpriteSheet::LabelledFor(qreal factor, const QPixmap& source, qr
 void CSpriteSheet::Draw(QPainter& painter, sprites::Cell cell, sprites::Size size, QSize shown) const
 {
     const qreal dpr = painter.device()->devicePixelRatioF();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (const QPixmap* sharp = SharpCell(dpr, QRect(cell.x, cell.y, size.w, size.h), shown)) {
+        painter.drawPixmap(QRectF(QPointF(0, 0), shown), *sharp, QRectF(sharp->rect()));
+        return;
+    }
     qreal k = 1.0;
     const QPixmap& source = Source(dpr, &k);
     const qreal perShown = k / m_scale;   // source pixels per pixel of the control
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
     // A cell reaching past the sheet (a small sheet, or a value the game never writes) copies
     // only what is there; the rest stays black rather than showing stale pixels.
     if (!m_sheet.rect().contains(QRect(cell.x, cell.y, size.w, size.h)))

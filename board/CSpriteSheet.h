@@ -9,6 +9,8 @@
 #include <QString>
 
 #include <future>
+#include <map>
+#include <tuple>
 
 #include "SpriteGeometry.h"
 
@@ -51,6 +53,9 @@ private:
     const QPixmap& Unlabelled(qreal factor, qreal* pixelsPerCell) const;
     const QPixmap& ScaledFor(qreal factor) const;
     const QPixmap& LabelledFor(qreal factor, const QPixmap& source, qreal pixelsPerCell) const;
+    // The cell at `cell` of the plain sheet, shown over `shown`, read alone from the sharp twin's
+    // raw form; null where it is not copied from the sharp twin as it is, or cannot be read.
+    const QPixmap* SharpCell(qreal devicePixelRatio, const QRect& cell, QSize shown) const;
     // Waits for a sharp twin still being decoded, and drops it.
     void ForgetReading();
     // Drops the sheets made from this one; they are made again when first needed.
@@ -61,6 +66,8 @@ private:
     double m_scale = 1.0;
     mutable QPixmap m_sheet2x;
     mutable bool m_bLooked2x = true;
+    QString m_raw2x;   // the sharp twin's raw form, when it may be read
+    mutable std::map<std::tuple<int, int, int, int>, QPixmap> m_cells2x;   // its cells read so far
     mutable std::future<QImage> m_reading2x;   // the sharp twin being decoded beside the window's set-up
     mutable QPixmap m_scaled;
     mutable qreal m_scaledFactor = 0.0;

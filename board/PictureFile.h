@@ -20,3 +20,11 @@ bool WriteRawPicture(const QImage& image, const QString& path);
 // The picture in the raw file at `path`, opaque; null when the file is missing, not a regular
 // file, or not exactly as long as its header says.
 QImage ReadRawPicture(const QString& path);
+
+// The size the raw file at `path` holds, or an empty size when it is not a whole raw picture.
+QSize RawPictureSize(const QString& path);
+
+// The pixels of `area` of the raw picture at `path`, read alone, so a picture of which only some
+// parts are ever shown is never held whole; null when the file is not a whole raw picture or
+// `area` does not lie inside it.
+QImage ReadRawPictureArea(const QString& path, const QRect& area);
