@@ -26,7 +26,7 @@ public:
     // Loads the sheet from `folder`; a missing or unreadable file leaves the sheet empty.
     bool Load(const QString& folder);
     void Release();
-    bool IsLoaded() const { return !m_sheet.isNull(); }
+    bool IsLoaded() const { return !m_size.isEmpty(); }
 
     // The board scale the controls are shown at. A sheet for it is made once, when a control is
     // first painted at that scale and pixel density, so each paint stays a plain copy.
@@ -42,9 +42,11 @@ public:
     // starting at the painter's origin.
     void Draw(QPainter& painter, sprites::Cell cell, sprites::Size size, QSize shown) const;
 
-    const QPixmap& Pixmap() const { return m_sheet; }
+    const QPixmap& Pixmap() const { return Plain(); }
 
 private:
+    // The plain sheet, read on first use where the sharp twin's cells are read alone.
+    const QPixmap& Plain() const;
     // The sharp twin, read on first use; empty when absent or not exactly twice the size.
     const QPixmap& Sheet2x() const;
     // The sheet to copy from at this pixel density, and how many of its pixels a pixel of the
@@ -61,7 +63,9 @@ private:
     // Drops the sheets made from this one; they are made again when first needed.
     void ForgetCopies();
 
-    QPixmap m_sheet;
+    mutable QPixmap m_sheet;
+    mutable bool m_bPlainRead = true;
+    QSize m_size;   // the plain sheet's, also while it is unread
     QString m_folder;
     double m_scale = 1.0;
     mutable QPixmap m_sheet2x;
