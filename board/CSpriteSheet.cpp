@@ -143,7 +143,7 @@ const QPixmap& CSpriteSheet::Sheet2x() const
 {
     if (m_bLooked2x) return m_sheet2x;
     m_bLooked2x = true;
-    m_sheet2x = m_reading2x.valid() ? QPixmap::fromImage(m_reading2x.get()) : QPixmap::fromImage(ReadSharp(m_folder, m_raw2x));
+    m_sheet2x = QPixmap::fromImage(m_reading2x.valid() ? m_reading2x.get() : ReadSharp(m_folder, m_raw2x));
     // A high-resolution sheet that does not match the plain one would put cells in the wrong place.
     if (m_sheet2x.size() != m_size * 2) m_sheet2x = QPixmap();
     m_sheet2x.setDevicePixelRatio(2.0);
@@ -197,10 +197,11 @@ const QPixmap& CSpriteSheet::ScaledFor(qreal factor) const
 const QPixmap* CSpriteSheet::SharpCell(qreal devicePixelRatio, const QRect& cell, QSize shown) const
 {
     // Only where the sharp sheet is copied as it is, and the whole cell lies inside the sheet.
-    if (m_raw2x.isEmpty() || m_bLabels || m_scale * devicePixelRatio != 2.0 || !QRect(QPoint(0, 0), m_size).contains(cell))
-        return nullptr;
+    if (m_raw2x.isEmpty() || m_bLabels || m_scale * devicePixelRatio != 2.0) return nullptr;
+    if (!QRect(QPoint(0, 0), m_size).contains(cell)) return nullptr;
     const qreal perShown = 2.0 / m_scale;
-    const QRect area(cell.x() * 2, cell.y() * 2, qRound(shown.width() * perShown), qRound(shown.height() * perShown));
+    const QSize extent(qRound(shown.width() * perShown), qRound(shown.height() * perShown));
+    const QRect area(cell.topLeft() * 2, extent);
     const auto key = std::make_tuple(area.x(), area.y(), area.width(), area.height());
     const auto known = m_cells2x.find(key);
     if (known != m_cells2x.end()) return &known->second;

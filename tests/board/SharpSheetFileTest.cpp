@@ -50,7 +50,8 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         QDir(dir.path()).mkdir("images");
-        ASSERT_TRUE(Pattern(sprites::kSheetWidth, sprites::kSheetHeight, 0).save(Path(CSpriteSheet::kFileName)));
+        const QImage plain = Pattern(sprites::kSheetWidth, sprites::kSheetHeight, 0);
+        ASSERT_TRUE(plain.save(Path(CSpriteSheet::kFileName)));
     }
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -99,7 +100,9 @@ TEST(RawPicture, ARawPictureCutShortOrWithABadHeaderReadsAsMissing)
     noWidth[8] = noWidth[9] = noWidth[10] = noWidth[11] = 0;
     QByteArray huge = good;
     huge[11] = char(0x7f);   // a width of about two thousand million
-    for (const QByteArray& bytes : {good.left(good.size() - 1), good + 'x', good.left(10), badMagic, noWidth, huge}) {
+    const QByteArray broken[] = {good.left(good.size() - 1), good + 'x', good.left(10), badMagic, noWidth,
+                                 huge};
+    for (const QByteArray& bytes : broken) {
         ASSERT_TRUE(Write(path, bytes));
         EXPECT_TRUE(ReadRawPicture(path).isNull()) << bytes.size();
     }
@@ -128,6 +131,7 @@ TEST_F(SharpSheetFileTest, ABrokenRawSharpSheetOrOneWithoutItsPngIsPassedOver)
     const QImage plainScaled = DrawnAtTwice();
     EXPECT_NE(plainScaled, CellOf(raw)) << "no PNG, so no sharp sheet";
     ASSERT_TRUE(png.save(Path(CSpriteSheet::kFileName2x)));
-    ASSERT_TRUE(Write(Path(CSpriteSheet::kFileName2xRaw), Bytes(Path(CSpriteSheet::kFileName2xRaw)).left(4000)));
+    const QString rawPath = Path(CSpriteSheet::kFileName2xRaw);
+    ASSERT_TRUE(Write(rawPath, Bytes(rawPath).left(4000)));
     EXPECT_EQ(DrawnAtTwice(), CellOf(png)) << "a raw form cut short";
 }
