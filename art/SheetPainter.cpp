@@ -5,6 +5,7 @@
 #include "FramePainter.h"
 #include "ImageLayer.h"
 #include "PegPainter.h"
+#include "PictureFile.h"
 #include "SpriteGeometry.h"
 
 #include <QDir>
@@ -114,7 +115,9 @@ bool WriteSheets(const QString& gameFolder)
     // exactly and takes a fraction of the room.
     const QImage sheet = Render(size, 1, false, DrawSheet);
     const QImage sharp = Render(size, 2, false, DrawSheet);
-    return sheet.save(plain, "BMP") && sharp.save(twin, "PNG", 0);
+    // Its raw form, written after the PNG so it is never older, reads without decoding.
+    const QString raw = game.filePath(QString::fromLatin1(sprites::kSheetFile2xRaw));
+    return sheet.save(plain, "BMP") && sharp.save(twin, "PNG", 0) && WriteRawPicture(sharp, raw);
 }
 
 }  // namespace art

@@ -1,6 +1,7 @@
 #include "CSpriteSheet.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -29,24 +30,75 @@ QPixmap ReadSheet(const QString& folder, const char* name)
     return QPixmap::fromImage(ReadImage(folder, name));
 }
 
+// The sharp twin's raw form, when it was written from the PNG beside it (not older than it: a
+// player's own PNG put in later wins) and is exactly twice the plain sheet; else empty.
+QString UsableRaw(const QString& folder, QSize plain)
+{
+    const QDir dir(folder);
+    const QFileInfo png(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2x)));
+    const QFileInfo raw(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2xRaw)));
+    if (!png.exists() || !raw.exists() || raw.lastModified() < png.lastModified()) return {};
+    return RawPictureSize(raw.filePath()) == plain * 2 ? raw.filePath() : QString();
+}
+
+// The plain sheet's size, from its header alone.
+QSize PlainSize(const QString& folder)
+{
+    QFile file;
+    if (!OpenPictureFile(QDir(folder).filePath(QString::fromLatin1(CSpriteSheet::kFileName)), file)) return {};
+    return QImageReader(&file).size();
+}
+
+QImage ReadSharp(const QString& folder, const QString& raw)
+{
+    if (!raw.isEmpty()) {
+        QImage sharp = ReadRawPicture(raw);
+        if (!sharp.isNull()) return sharp;
+    }
+    return ReadImage(folder, CSpriteSheet::kFileName2x);
+}
+
 }  // namespace
 
 bool CSpriteSheet::Load(const QString& folder)
 {
     ForgetReading();
-    // The sharp twin is four times the plain sheet's size and most screens never need it, so it
-    // is read when a high-DPI screen or a large board first asks for it. On a high-DPI screen the
-    // first frame needs it: its decoding, the slowest part of the start, runs on a second core
-    // while the plain sheet is read and the window is set up.
-    if (qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0)
-        m_reading2x = std::async(std::launch::async, ReadImage, folder, kFileName2x);
-    m_sheet = ReadSheet(folder, kFileName);
-    m_sheet2x = QPixmap();
+    m_sheet = m_sheet2x = QPixmap();
     ForgetCopies();
     m_folder = folder;
-    m_bLooked2x = m_sheet.isNull();
-    if (m_bLooked2x) ForgetReading();   // no twin without the sheet it doubles
+    m_size = QSize();
+    m_raw2x.clear();
+    const bool dense = qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0;
+    // A high-DPI screen copies every cell from the sharp twin; from its raw form it reads only the
+    // cells it shows, and the plain sheet is read only if something asks for it.
+    if (dense) {
+        const QSize plain = PlainSize(folder);
+        m_raw2x = plain.isEmpty() ? QString() : UsableRaw(folder, plain);
+        if (!m_raw2x.isEmpty()) m_size = plain;
+    }
+    m_bPlainRead = m_raw2x.isEmpty();
+    if (m_bPlainRead) {
+        m_sheet = ReadSheet(folder, kFileName);
+        m_size = m_sheet.size();
+        if (!m_size.isEmpty()) m_raw2x = UsableRaw(folder, m_size);
+    }
+    m_bLooked2x = m_size.isEmpty();   // no twin without the sheet it doubles
+    // The sharp twin is four times the plain sheet's size and most screens never need it, so it
+    // is read when a high-DPI screen or a large board first asks for it. Without its raw form the
+    // PNG's decoding, the slowest part of the start, runs on a second core while the window is set up.
+    if (!m_bLooked2x && m_raw2x.isEmpty() && dense)
+        m_reading2x = std::async(std::launch::async, ReadSharp, folder, QString());
     return IsLoaded();
+}
+
+const QPixmap& CSpriteSheet::Plain() const
+{
+    if (m_bPlainRead) return m_sheet;
+    m_bPlainRead = true;
+    m_sheet = ReadSheet(m_folder, kFileName);
+    // Changed since its size was read: its cells would lie elsewhere.
+    if (m_sheet.size() != m_size) m_sheet = QPixmap();
+    return m_sheet;
 }
 
 void CSpriteSheet::Release()
@@ -54,7 +106,9 @@ void CSpriteSheet::Release()
     ForgetReading();
     m_sheet = m_sheet2x = QPixmap();
     ForgetCopies();
-    m_bLooked2x = true;
+    m_bLooked2x = m_bPlainRead = true;
+    m_raw2x.clear();
+    m_size = QSize();
 }
 
 void CSpriteSheet::ForgetReading()
@@ -80,6 +134,7 @@ void CSpriteSheet::SetLabels(bool on)
 
 void CSpriteSheet::ForgetCopies()
 {
+    m_cells2x.clear();
     m_scaled = m_labelled = QPixmap();
     m_scaledFactor = m_labelledFactor = 0.0;
 }
@@ -88,9 +143,9 @@ const QPixmap& CSpriteSheet::Sheet2x() const
 {
     if (m_bLooked2x) return m_sheet2x;
     m_bLooked2x = true;
-    m_sheet2x = m_reading2x.valid() ? QPixmap::fromImage(m_reading2x.get()) : ReadSheet(m_folder, kFileName2x);
+    m_sheet2x = QPixmap::fromImage(m_reading2x.valid() ? m_reading2x.get() : ReadSharp(m_folder, m_raw2x));
     // A high-resolution sheet that does not match the plain one would put cells in the wrong place.
-    if (m_sheet2x.size() != m_sheet.size() * 2) m_sheet2x = QPixmap();
+    if (m_sheet2x.size() != m_size * 2) m_sheet2x = QPixmap();
     m_sheet2x.setDevicePixelRatio(2.0);
     return m_sheet2x;
 }
@@ -107,7 +162,7 @@ const QPixmap& CSpriteSheet::Unlabelled(qreal factor, qreal* pixelsPerCell) cons
     // Drawn art where it exists at this size: the plain sheet, or its sharp twin.
     if (factor == 1.0 || (factor > 1.0 && Sheet2x().isNull())) {
         *pixelsPerCell = 1.0;   // without the twin, Qt enlarges the plain cells as it copies
-        return m_sheet;
+        return Plain();
     }
     if (factor == 2.0) {
         *pixelsPerCell = 2.0;
@@ -120,10 +175,10 @@ const QPixmap& CSpriteSheet::Unlabelled(qreal factor, qreal* pixelsPerCell) cons
 const QPixmap& CSpriteSheet::ScaledFor(qreal factor) const
 {
     if (factor == m_scaledFactor && !m_scaled.isNull()) return m_scaled;
-    const QSize size(qMax(1, qRound(m_sheet.width() * factor)), qMax(1, qRound(m_sheet.height() * factor)));
+    const QSize size(qMax(1, qRound(m_size.width() * factor)), qMax(1, qRound(m_size.height() * factor)));
     if (factor < 1.0) {
         // Smaller than drawn: from the plain sheet, each pixel the average of those it covers.
-        m_scaled = m_sheet.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaled = Plain().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     } else {
         // Larger: from the sharp sheet, never shrunk by half or more, so blending each pixel's
         // nearest neighbours loses nothing, at half the cost of averaging.
@@ -139,6 +194,24 @@ const QPixmap& CSpriteSheet::ScaledFor(qreal factor) const
     return m_scaled;
 }
 
+const QPixmap* CSpriteSheet::SharpCell(qreal devicePixelRatio, const QRect& cell, QSize shown) const
+{
+    // Only where the sharp sheet is copied as it is, and the whole cell lies inside the sheet.
+    if (m_raw2x.isEmpty() || m_bLabels || m_scale * devicePixelRatio != 2.0) return nullptr;
+    if (!QRect(QPoint(0, 0), m_size).contains(cell)) return nullptr;
+    const qreal perShown = 2.0 / m_scale;
+    const QSize extent(qRound(shown.width() * perShown), qRound(shown.height() * perShown));
+    const QRect area(cell.topLeft() * 2, extent);
+    const auto key = std::make_tuple(area.x(), area.y(), area.width(), area.height());
+    const auto known = m_cells2x.find(key);
+    if (known != m_cells2x.end()) return &known->second;
+    QImage pixels = ReadRawPictureArea(m_raw2x, area);
+    if (pixels.isNull()) return nullptr;   // changed since; the whole sheet is read instead
+    QPixmap& kept = m_cells2x[key];
+    kept = QPixmap::fromImage(std::move(pixels));
+    return &kept;
+}
+
 // Drawn at the size the cells are shown, so the numbers stay sharp at every scale.
 const QPixmap& CSpriteSheet::LabelledFor(qreal factor, const QPixmap& source, qreal pixelsPerCell) const
 {
@@ -152,13 +225,17 @@ const QPixmap& CSpriteSheet::LabelledFor(qreal factor, const QPixmap& source, qr
 void CSpriteSheet::Draw(QPainter& painter, sprites::Cell cell, sprites::Size size, QSize shown) const
 {
     const qreal dpr = painter.device()->devicePixelRatioF();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (const QPixmap* sharp = SharpCell(dpr, QRect(cell.x, cell.y, size.w, size.h), shown)) {
+        painter.drawPixmap(QRectF(QPointF(0, 0), shown), *sharp, QRectF(sharp->rect()));
+        return;
+    }
     qreal k = 1.0;
     const QPixmap& source = Source(dpr, &k);
     const qreal perShown = k / m_scale;   // source pixels per pixel of the control
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
     // A cell reaching past the sheet (a small sheet, or a value the game never writes) copies
     // only what is there; the rest stays black rather than showing stale pixels.
-    if (!m_sheet.rect().contains(QRect(cell.x, cell.y, size.w, size.h)))
+    if (source.isNull() || !QRect(QPoint(0, 0), m_size).contains(QRect(cell.x, cell.y, size.w, size.h)))
         painter.fillRect(QRect(QPoint(0, 0), shown), Qt::black);
     painter.drawPixmap(QRectF(QPointF(0, 0), shown), source,
                        QRectF(std::round(cell.x * k), std::round(cell.y * k), shown.width() * perShown,

@@ -9,6 +9,8 @@
 #include <QString>
 
 #include <future>
+#include <map>
+#include <tuple>
 
 #include "SpriteGeometry.h"
 
@@ -19,11 +21,12 @@ class CSpriteSheet {
 public:
     static constexpr const char* kFileName = sprites::kSheetFile;
     static constexpr const char* kFileName2x = sprites::kSheetFile2x;
+    static constexpr const char* kFileName2xRaw = sprites::kSheetFile2xRaw;
 
     // Loads the sheet from `folder`; a missing or unreadable file leaves the sheet empty.
     bool Load(const QString& folder);
     void Release();
-    bool IsLoaded() const { return !m_sheet.isNull(); }
+    bool IsLoaded() const { return !m_size.isEmpty(); }
 
     // The board scale the controls are shown at. A sheet for it is made once, when a control is
     // first painted at that scale and pixel density, so each paint stays a plain copy.
@@ -39,9 +42,11 @@ public:
     // starting at the painter's origin.
     void Draw(QPainter& painter, sprites::Cell cell, sprites::Size size, QSize shown) const;
 
-    const QPixmap& Pixmap() const { return m_sheet; }
+    const QPixmap& Pixmap() const { return Plain(); }
 
 private:
+    // The plain sheet, read on first use where the sharp twin's cells are read alone.
+    const QPixmap& Plain() const;
     // The sharp twin, read on first use; empty when absent or not exactly twice the size.
     const QPixmap& Sheet2x() const;
     // The sheet to copy from at this pixel density, and how many of its pixels a pixel of the
@@ -50,16 +55,23 @@ private:
     const QPixmap& Unlabelled(qreal factor, qreal* pixelsPerCell) const;
     const QPixmap& ScaledFor(qreal factor) const;
     const QPixmap& LabelledFor(qreal factor, const QPixmap& source, qreal pixelsPerCell) const;
+    // The cell at `cell` of the plain sheet, shown over `shown`, read alone from the sharp twin's
+    // raw form; null where it is not copied from the sharp twin as it is, or cannot be read.
+    const QPixmap* SharpCell(qreal devicePixelRatio, const QRect& cell, QSize shown) const;
     // Waits for a sharp twin still being decoded, and drops it.
     void ForgetReading();
     // Drops the sheets made from this one; they are made again when first needed.
     void ForgetCopies();
 
-    QPixmap m_sheet;
+    mutable QPixmap m_sheet;
+    mutable bool m_bPlainRead = true;
+    QSize m_size;   // the plain sheet's, also while it is unread
     QString m_folder;
     double m_scale = 1.0;
     mutable QPixmap m_sheet2x;
     mutable bool m_bLooked2x = true;
+    QString m_raw2x;   // the sharp twin's raw form, when it may be read
+    mutable std::map<std::tuple<int, int, int, int>, QPixmap> m_cells2x;   // its cells read so far
     mutable std::future<QImage> m_reading2x;   // the sharp twin being decoded beside the window's set-up
     mutable QPixmap m_scaled;
     mutable qreal m_scaledFactor = 0.0;

@@ -1,0 +1,60 @@
+// On a screen of twice the density a sheet whose sharp twin has its raw form reads only the cells
+// it shows from it, and still gives the plain sheet to whatever asks for it.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "CSpriteSheet.h"
+#include "PictureFile.h"
+
+namespace {
+
+QImage Pattern(int scale, int salt)
+{
+    QImage img(sprites::kSheetWidth * scale, sprites::kSheetHeight * scale, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            img.setPixel(x, y, qRgb((x + salt) & 0xFF, y & 0xFF, ((x >> 8) << 4) | (y >> 8)));
+    return img;
+}
+
+// The cell as a control of its plain size shows it on this screen, in device pixels.
+QImage Shown(const CSpriteSheet& sheet, sprites::Cell cell, int w, int h)
+{
+    QImage shown(2 * w, 2 * h, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(2.0);
+    shown.fill(Qt::red);
+    QPainter painter(&shown);
+    sheet.Draw(painter, cell, {w, h}, QSize(w, h));
+    painter.end();
+    shown.setDevicePixelRatio(1.0);
+    return shown;
+}
+
+}  // namespace
+
+TEST(SharpSheetDense, ARawSharpTwinShowsItsOwnCellsAndThePlainSheetIsStillThere)
+{
+    ASSERT_EQ(qGuiApp->devicePixelRatio(), 2.0);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("images");
+    const QImage plain = Pattern(1, 0);
+    const QImage png = Pattern(2, 11);
+    const QImage raw = Pattern(2, 99);
+    ASSERT_TRUE(plain.save(dir.filePath(CSpriteSheet::kFileName)));
+    ASSERT_TRUE(png.save(dir.filePath(CSpriteSheet::kFileName2x)));
+    ASSERT_TRUE(WriteRawPicture(raw, dir.filePath(CSpriteSheet::kFileName2xRaw)));
+    CSpriteSheet sheet;
+    ASSERT_TRUE(sheet.Load(dir.path()));
+    EXPECT_EQ(Shown(sheet, {72, 4}, 64, 64), raw.copy(144, 8, 128, 128));
+    EXPECT_EQ(Shown(sheet, {502, 86}, 48, 48), raw.copy(1004, 172, 96, 96));
+    QImage pastTheEdge(40, 60, QImage::Format_RGB32);
+    pastTheEdge.fill(Qt::black);
+    QPainter(&pastTheEdge).drawImage(0, 0, raw.copy(1860, 2600, 22, 38));
+    EXPECT_EQ(Shown(sheet, {930, 1300}, 20, 30), pastTheEdge) << "what lies inside the sheet, on black";
+    EXPECT_EQ(sheet.Pixmap().toImage().convertToFormat(QImage::Format_RGB32), plain);
+}
