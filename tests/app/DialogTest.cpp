@@ -108,6 +108,15 @@ TEST_F(DialogTest, MenuOffersInstructionsThenHighScores)
     EXPECT_EQ(actions[1]->text(), "High Scores and Configuration...");
 }
 
+// The window's icon holds every size a task bar or switcher shows, and not the 256 picture, which
+// would be decoded at every start for the desktop's menus alone.
+TEST_F(DialogTest, TheWindowIconHoldsTheSizesATaskBarShowsAndNoLarger)
+{
+    CVantel2Dlg dlg(data.path(), app.path());
+    const QList<QSize> sizes = dlg.windowIcon().availableSizes();
+    EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+}
+
 TEST_F(DialogTest, InstructionsOpenTheHelpFileWhenItIsThere)
 {
     CVantel2Dlg dlg(data.path(), app.path());
