@@ -62,7 +62,6 @@ QImage ReadSharp(const QString& folder, const QString& raw)
 
 bool CSpriteSheet::Load(const QString& folder)
 {
-    ForgetReading();
     m_sheet = m_sheet2x = QPixmap();
     ForgetCopies();
     m_folder = folder;
@@ -82,12 +81,9 @@ bool CSpriteSheet::Load(const QString& folder)
         m_size = m_sheet.size();
         if (!m_size.isEmpty()) m_raw2x = UsableRaw(folder, m_size);
     }
-    m_bLooked2x = m_size.isEmpty();   // no twin without the sheet it doubles
     // The sharp twin is four times the plain sheet's size and most screens never need it, so it
-    // is read when a high-DPI screen or a large board first asks for it. Without its raw form the
-    // PNG's decoding, the slowest part of the start, runs on a second core while the window is set up.
-    if (!m_bLooked2x && m_raw2x.isEmpty() && dense)
-        m_reading2x = std::async(std::launch::async, ReadSharp, folder, QString());
+    // is read when a high-DPI screen or a large board first asks for it.
+    m_bLooked2x = m_size.isEmpty();   // no twin without the sheet it doubles
     return IsLoaded();
 }
 
@@ -103,18 +99,11 @@ const QPixmap& CSpriteSheet::Plain() const
 
 void CSpriteSheet::Release()
 {
-    ForgetReading();
     m_sheet = m_sheet2x = QPixmap();
     ForgetCopies();
     m_bLooked2x = m_bPlainRead = true;
     m_raw2x.clear();
     m_size = QSize();
-}
-
-void CSpriteSheet::ForgetReading()
-{
-    if (m_reading2x.valid()) m_reading2x.wait();
-    m_reading2x = {};
 }
 
 void CSpriteSheet::SetScale(double scale)
@@ -143,7 +132,7 @@ const QPixmap& CSpriteSheet::Sheet2x() const
 {
     if (m_bLooked2x) return m_sheet2x;
     m_bLooked2x = true;
-    m_sheet2x = QPixmap::fromImage(m_reading2x.valid() ? m_reading2x.get() : ReadSharp(m_folder, m_raw2x));
+    m_sheet2x = QPixmap::fromImage(ReadSharp(m_folder, m_raw2x));
     // A high-resolution sheet that does not match the plain one would put cells in the wrong place.
     if (m_sheet2x.size() != m_size * 2) m_sheet2x = QPixmap();
     m_sheet2x.setDevicePixelRatio(2.0);

@@ -8,7 +8,6 @@
 #include <QSize>
 #include <QString>
 
-#include <future>
 #include <map>
 #include <tuple>
 
@@ -58,8 +57,6 @@ private:
     // The cell at `cell` of the plain sheet, shown over `shown`, read alone from the sharp twin's
     // raw form; null where it is not copied from the sharp twin as it is, or cannot be read.
     const QPixmap* SharpCell(qreal devicePixelRatio, const QRect& cell, QSize shown) const;
-    // Waits for a sharp twin still being decoded, and drops it.
-    void ForgetReading();
     // Drops the sheets made from this one; they are made again when first needed.
     void ForgetCopies();
 
@@ -72,7 +69,6 @@ private:
     mutable bool m_bLooked2x = true;
     QString m_raw2x;   // the sharp twin's raw form, when it may be read
     mutable std::map<std::tuple<int, int, int, int>, QPixmap> m_cells2x;   // its cells read so far
-    mutable std::future<QImage> m_reading2x;   // the sharp twin being decoded beside the window's set-up
     mutable QPixmap m_scaled;
     mutable qreal m_scaledFactor = 0.0;
     bool m_bLabels = false;

@@ -40,9 +40,10 @@ QSize FrameAround(const QWidget& window)
     }
     // Until a window is first shown the window manager has not said how large its frame is: room
     // for a title bar is assumed.
+    if (!window.isVisible()) return {0, 40};
     // While a new pixel ratio takes hold, the frame's last known size can lag behind the window's
     // and come out negative: no frame is better than a room larger than the screen.
-    return window.isVisible() ? (window.frameGeometry().size() - window.size()).expandedTo(QSize(0, 0)) : QSize(0, 40);
+    return (window.frameGeometry().size() - window.size()).expandedTo(QSize(0, 0));
 }
 
 QSize KeepChosen(QSize chosen, QSize fitted, QSize room, QSize smallest)
