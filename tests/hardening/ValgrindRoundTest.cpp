@@ -54,16 +54,29 @@ TEST_F(ValgrindRound, ARoundPlayedAndTheWindowClosedShowNoInvalidAccess)
     // Esc closes the window, and with it the game; a round has ended, so the game asks first.
     const QStringList vantelWindows = {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                        QStringLiteral("--name"), QStringLiteral("^Vantel$")};
-    x.Xdotool(QStringList(vantelWindows) << QStringLiteral("windowfocus") << QStringLiteral("--sync"));
+    const QByteArray game = x.Xdotool(vantelWindows).trimmed();
+    x.Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(game)});
     x.Xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
-    const auto asked = [&] { return x.Xdotool(vantelWindows).trimmed().split('\n').size() == 2; };
+    QByteArray question;
+    const auto asked = [&] {
+        for (const QByteArray& id : x.Xdotool(vantelWindows).trimmed().split('\n'))
+            if (!id.isEmpty() && id != game) question = id;
+        return !question.isEmpty();
+    };
     ASSERT_TRUE(WaitUntil(asked, kWaitMs)) << "Esc did not ask before quitting";
-    x.Xdotool({QStringLiteral("key"), QStringLiteral("q")});   // Quit
     const auto finished = [] {
         const QStringList logs = Logs();
         return !logs.isEmpty() && logs.first().contains(QStringLiteral("ERROR SUMMARY"));
     };
-    ASSERT_TRUE(WaitUntil(finished, kWaitMs)) << "the game did not end after Esc";
+    // The question may show before it holds the keyboard, and a key sent then is lost: the answer
+    // goes to the question itself, and again while the game has not ended.
+    bool ended = false;
+    for (int i = 0; i < kTries && !ended; ++i) {
+        x.Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(question)});
+        x.Xdotool({QStringLiteral("key"), QStringLiteral("q")});   // Quit
+        ended = WaitUntil(finished, kWaitMs / kTries);
+    }
+    ASSERT_TRUE(ended) << "the game did not end after Esc";
 
     const QString log = Logs().join(QString());
     const QRegularExpression invalid(QStringLiteral("Invalid (read|write|free)|Mismatched free|overlap|"
