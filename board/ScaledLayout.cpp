@@ -80,6 +80,11 @@ void MoveInside(QWidget& window)
 {
     if (!window.isVisible() || window.screen() == nullptr || !PositionsKnown()) return;
     const QRect frame = window.frameGeometry();
+    // Mid-way between two screens Qt can still name the one the window is leaving, or already the
+    // one a stale position points to: a window mostly on another screen is left where it is, or it
+    // would be pulled across and the screens would trade it back and forth.
+    const QScreen* under = QGuiApplication::screenAt(frame.center());
+    if (under != nullptr && under != window.screen()) return;
     const QPoint inside = InsideArea(frame, window.screen()->availableGeometry());
     if (inside != frame.topLeft()) window.move(inside);
 }

@@ -41,7 +41,8 @@ QPoint InsideArea(const QRect& frame, const QRect& area);
 bool PositionsKnown();
 // `window` with its frame lies inside its screen's free area (where it stands is known).
 bool FitsScreen(const QWidget& window);
-// Moves a shown window that reaches off its screen's free area back inside, where it can.
+// Moves a shown window that reaches off its screen's free area back inside, where it can; one
+// mostly on another screen is left until Qt has moved it over.
 void MoveInside(QWidget& window);
 
 // The scale at which `window`, showing `natural` at scale 1, fits its screen's free area with its
