@@ -15,10 +15,7 @@ ASAN_CHECKS = detect_leaks=1:detect_stack_use_after_return=1:check_initializatio
 SANITIZER_ENV = ASAN_OPTIONS=$(ASAN_CHECKS) UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/hardening/lsan.supp:print_suppressions=0
 
-# A test that fails is run once more before it counts: the end-to-end tests share real display
-# servers and window managers, which under load can answer a move late. A fault that shows every
-# time still fails the run, and the first failure's output is printed either way.
-CTEST_FLAGS = --output-on-failure -j $(JOBS) --repeat until-pass:2
+CTEST_FLAGS = --output-on-failure -j $(JOBS)
 
 .PHONY: all deps configure build run test bench clean sanitize fuzz valgrind
 
