@@ -97,6 +97,9 @@ done
 for n in 16 24 32 48 64 128 256; do
     check "icon ${n}x${n}" test -s "/usr/share/icons/hicolor/${n}x${n}/apps/vantel.png"
 done
+# The sharp sheet's raw form is read in place of its PNG only when it is not older than the PNG.
+raw_sheet_trusted() { [ -s "$1.rgb" ] && [ ! "$1.rgb" -ot "$1.png" ]; }
+check "installed $app/images/vantel6@2x.rgb, as new as the sharp PNG" raw_sheet_trusted "$app/images/vantel6@2x"
 check "the vantel command is a game, in /usr/games" [ "$(readlink -f /usr/games/vantel)" = $app/vantel ]
 check "nothing in /usr/bin" test ! -e /usr/bin/vantel
 
