@@ -37,17 +37,20 @@ std::filesystem::path ToPath(const QString& folder)
 
 }  // namespace
 
-CVantel2Dlg::CVantel2Dlg(const QString& dataFolder, const QString& appFolder, QWidget* parent)
-    : CVantel2Dlg(ToPath(dataFolder), appFolder, parent)
+CVantel2Dlg::CVantel2Dlg(const QString& dataFolder, const QString& appFolder, std::optional<uint32_t> seed,
+                         QWidget* parent)
+    : CVantel2Dlg(ToPath(dataFolder), appFolder, seed, parent)
 {
 }
 
-CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFolder, QWidget* parent)
+CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFolder, std::optional<uint32_t> seed,
+                         QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
       m_hIcon(AppIcon()),
       m_bDescribed(CAccessibleControl::Install()),
+      m_seed(seed),
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
       m_keys(m_controls, m_game),

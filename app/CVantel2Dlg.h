@@ -10,8 +10,10 @@
 #include <QScreen>
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "BoardControls.h"
 #include "CBoardRefresh.h"
@@ -33,9 +35,12 @@ public:
     static constexpr QKeyCombination kHighScoresKey = Qt::ControlModifier | Qt::Key_H;
 
     // `dataFolder` is the player's local data folder (empty when there is none); `appFolder`
-    // holds the sprite sheet and the help file.
-    CVantel2Dlg(const QString& dataFolder, const QString& appFolder, QWidget* parent = nullptr);
-    CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFolder, QWidget* parent = nullptr);
+    // holds the sprite sheet and the help file. A `seed` draws the same codes on every run; without
+    // one the clock seeds the draw.
+    CVantel2Dlg(const QString& dataFolder, const QString& appFolder,
+                std::optional<uint32_t> seed = std::nullopt, QWidget* parent = nullptr);
+    CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFolder,
+                std::optional<uint32_t> seed = std::nullopt, QWidget* parent = nullptr);
     ~CVantel2Dlg() override;
 
     CGameEngine& Game() { return m_game; }
@@ -94,6 +99,7 @@ protected:
 private:
     void LoadActiveVariant(int32_t& variant) override;
     void RecordFinishedGame(int variant, int total) override;
+    uint32_t Seed() override { return m_seed ? *m_seed : GameHost::Seed(); }
 
     void ConnectButtons();
     // Shows the board at `scale`, centred in the window.
@@ -115,6 +121,7 @@ private:
     const bool m_bDescribed;   // the controls' words for screen readers, in place before the controls
     BoardControls m_controls;
     RandomSource m_random;
+    const std::optional<uint32_t> m_seed;   // read once, as the first game is set up
     CGameEngine m_game;
     CSpriteSheet m_sprites;
     CBoardRefresh m_refresh;

@@ -33,7 +33,7 @@ void CGameEngine::StartFirstGame()
     m_nRoundsCompleted = 0;
     m_bColorsDone = m_bShapesDone = 0;
     // The only seeding of a program run: later games continue the same sequence.
-    m_random.Seed(m_host.SeedFromClock());
+    m_random.Seed(m_host.Seed());
     for (int b = 0; b < board::kCount; ++b) {
         BoardSlots& slots = m_slots.boards[b];
         for (ChipSlot* s : slots.code) { s->m_nBoard = b; s->m_nSlotKind = slotkind::kCode; }

@@ -17,6 +17,6 @@ public:
     virtual void LoadActiveVariant(int32_t& variant) { (void)variant; }
     // A game has ended: add it to the statistics of its variant.
     virtual void RecordFinishedGame(int variant, int total) { (void)variant; (void)total; }
-    // Seed for the one seeding of a program run.
-    virtual uint32_t SeedFromClock() { return static_cast<uint32_t>(std::time(nullptr)); }
+    // Seed for the one seeding of a program run: the clock in seconds unless the host fixes one.
+    virtual uint32_t Seed() { return static_cast<uint32_t>(std::time(nullptr)); }
 };

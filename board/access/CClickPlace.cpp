@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "BoardFields.h"
+
 CClickPlace::CClickPlace(BoardControls& controls, const GameState& state, Placed placed)
     : m_c(controls), m_s(state), m_placed(std::move(placed))
 {
@@ -25,9 +27,8 @@ CClickPlace::~CClickPlace()
 
 int CClickPlace::CurrentRow(int b) const
 {
-    const bool closed = (b == board::kShapes ? m_s.m_bShapesClosed : m_s.m_bColorsClosed) != 0;
-    const int row = b == board::kShapes ? m_s.m_nShapesRow : m_s.m_nColorsRow;
-    return closed || row < 0 || row >= board::kRows ? -1 : row;
+    const BoardFields f = BoardFieldsOf(m_s, b);
+    return f.closed != 0 || f.row < 0 || f.row >= board::kRows ? -1 : f.row;
 }
 
 bool CClickPlace::InRow(const CGuessChip& chip, int b, int row) const

@@ -5,24 +5,11 @@
 #include <algorithm>
 
 #include "AccessibleWords.h"
+#include "BoardFields.h"
 #include "CAnnouncer.h"
 #include "CCentreView.h"
 
 namespace {
-
-// One board's fields of a state.
-struct Side {
-    int row;
-    bool closed;
-    const int32_t (*pegs)[board::kSlots];
-    const int32_t* code;
-};
-
-Side Of(const GameState& s, int board)
-{
-    if (board == board::kShapes) return {s.m_nShapesRow, s.m_bShapesClosed != 0, s.m_nShapesPegs, s.m_nCodeShapes};
-    return {s.m_nColorsRow, s.m_bColorsClosed != 0, s.m_nColorsPegs, s.m_nCodeColors};
-}
 
 int Total(const GameState& s)
 {
@@ -48,7 +35,7 @@ QString CGameNews::Since(bool recorded)
         news << NewRound();
     } else if (started && was.m_nRoundIndex == now.m_nRoundIndex) {
         for (int b = 0; b < board::kCount; ++b) {
-            const Side before = Of(was, b), after = Of(now, b);
+            const BoardFields before = BoardFieldsOf(was, b), after = BoardFieldsOf(now, b);
             if (after.row > before.row || (after.closed && !before.closed)) news << JudgedRow(b);
             if (after.closed && !before.closed) news << Closed(b);
         }
@@ -79,16 +66,16 @@ QString CGameNews::NewRound() const
 // without a row of its own to move to.
 QString CGameNews::JudgedRow(int board) const
 {
-    const Side was = Of(m_told, board);
+    const BoardFields was = BoardFieldsOf(m_told, board);
     const int row = std::clamp(was.row, 0, board::kRows - 1);
     return QStringLiteral("%1 row %2: ").arg(words::BoardName(board)).arg(row + 1) +
-           words::PegResult(Of(m_s, board).pegs[row], m_s.m_nCodeLength);
+           words::PegResult(BoardFieldsOf(m_s, board).pegs[row], m_s.m_nCodeLength);
 }
 
 // Closed, solved or not, and what its code shows above the other board from now on.
 QString CGameNews::Closed(int board) const
 {
-    const Side now = Of(m_s, board);
+    const BoardFields now = BoardFieldsOf(m_s, board);
     QStringList code;
     for (int k = 0; k < m_s.m_nCodeLength; ++k)
         code << (board == board::kShapes ? words::Shape(now.code[k]) : words::Colour(now.code[k]));

@@ -2,17 +2,19 @@
 
 #include <algorithm>
 
+#include "BoardFields.h"
+
 CSlotFocus::CSlotFocus(BoardControls& controls, const GameState& state) : m_c(controls), m_s(state) {}
 
 int CSlotFocus::CurrentRow(int b) const
 {
-    const int row = b == board::kShapes ? m_s.m_nShapesRow : m_s.m_nColorsRow;
+    const int row = BoardFieldsOf(m_s, b).row;
     return std::clamp(row, 0, board::kRows - 1);
 }
 
 bool CSlotFocus::IsOpen(int b) const
 {
-    return (b == board::kShapes ? m_s.m_bShapesClosed : m_s.m_bColorsClosed) == 0;
+    return BoardFieldsOf(m_s, b).closed == 0;
 }
 
 void CSlotFocus::Show()

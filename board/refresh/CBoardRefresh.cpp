@@ -14,14 +14,18 @@ constexpr int kMarker = 2;   // an open board's current row
 CBoardRefresh::CBoardRefresh(BoardControls& controls, const GameState& s)
     : m_c(controls),
       m_s(s),
-      m_boards{{controls.boards[board::kShapes], s.m_nShapesGuess, s.m_nShapesPegs, s.m_nShapesRow,
-                s.m_bShapesClosed, s.m_bShapesRowFull, chipvalue::kFirstShape, s.m_bColorsRevealed,
-                s.m_nCodeColors, chipvalue::kFirstColor},
-               {controls.boards[board::kColors], s.m_nColorsGuess, s.m_nColorsPegs, s.m_nColorsRow,
-                s.m_bColorsClosed, s.m_bColorsRowFull, chipvalue::kFirstColor, s.m_bShapesRevealed,
-                s.m_nCodeShapes, chipvalue::kFirstShape}},
+      m_boards{BoardOf(controls, s, board::kShapes), BoardOf(controls, s, board::kColors)},
       m_colorsFirst{&m_boards[board::kColors], &m_boards[board::kShapes]}
 {
+}
+
+CBoardRefresh::Board CBoardRefresh::BoardOf(BoardControls& controls, const GameState& s, int b)
+{
+    const int other = 1 - b;
+    const auto firstChip = [](int which) {
+        return which == board::kShapes ? chipvalue::kFirstShape : chipvalue::kFirstColor;
+    };
+    return {controls.boards[b], BoardFieldsOf(s, b), firstChip(b), BoardFieldsOf(s, other), firstChip(other)};
 }
 
 void CBoardRefresh::RefreshBoard()
@@ -139,7 +143,7 @@ void CBoardRefresh::UpdateGuessButtons()
 void CBoardRefresh::UpdateGuessButtons(const Board& b)
 {
     // At most one GUESS per board, on its full current row, standing where that row's pegs are.
-    auto offered = [&](int k) { return b.closed == 0 && b.rowFull == 1 && b.row == k; };
+    auto offered = [&](int k) { return b.own.closed == 0 && b.own.rowFull == 1 && b.own.row == k; };
     for (int k = 0; k < board::kRows; ++k) {
         b.view.guessButtons[k].setVisible(offered(k));
         b.view.guessButtons[k].repaint();
@@ -165,7 +169,7 @@ void CBoardRefresh::RefreshPhaseButtons()
 // An open board's current row shows no pegs: its GUESS button takes their place when full.
 int CBoardRefresh::PegShown(const Board& b, int r, int k) const
 {
-    return r == b.row && b.closed != 1 ? peg::kNone : b.pegs[r][k];
+    return r == b.own.row && b.own.closed != 1 ? peg::kNone : b.own.pegs[r][k];
 }
 
 // The sixth chip is set aside where circles, or red, are out of play.
@@ -182,21 +186,24 @@ int CBoardRefresh::TrayShown(const Board& b, int k) const
 int CBoardRefresh::CodeShown(const Board& b, int k) const
 {
     if (!SlotInPlay(k)) return chipvalue::kSlotOutOfPlay;
-    return b.otherRevealed == 1 ? b.otherFirstChip - 1 + b.otherCode[k] : chipvalue::kHiddenCode;
+    return b.other.revealed == 1 ? b.otherFirstChip - 1 + b.other.code[k] : chipvalue::kHiddenCode;
 }
 
 // A guess record holds attributes 1 to 6; on the COLORS board they show as colour chips.
 int CBoardRefresh::GuessShown(const Board& b, int r, int k) const
 {
     if (!SlotInPlay(k)) return chipvalue::kSlotOutOfPlay;
-    const int attr = b.guess[r][k];
+    const int attr = b.own.guess[r][k];
     return attr >= 1 && attr <= 6 ? b.firstChip - 1 + attr : attr;
 }
 
-int CBoardRefresh::BoardStyle(const Board& b) { return b.closed == 1 ? kClosedStyle : kOpenStyle; }
+int CBoardRefresh::BoardStyle(const Board& b) { return b.own.closed == 1 ? kClosedStyle : kOpenStyle; }
 
 // An open board marks its current row on both sides and in the middle.
-int CBoardRefresh::RowStyle(const Board& b, int r) { return r == b.row && b.closed == 0 ? kMarker : BoardStyle(b); }
+int CBoardRefresh::RowStyle(const Board& b, int r)
+{
+    return r == b.own.row && b.own.closed == 0 ? kMarker : BoardStyle(b);
+}
 
 bool CBoardRefresh::SlotInPlay(int k) const
 {

@@ -6,6 +6,7 @@
 // order of repaints says otherwise.
 
 #include "BoardControls.h"
+#include "BoardFields.h"
 #include "GameState.h"
 
 class CBoardRefresh {
@@ -21,17 +22,13 @@ private:
     // One board as the refresh reads it: its view and its fields of the game state.
     struct Board {
         CBoardView& view;
-        const int32_t (&guess)[board::kRows][board::kSlots];
-        const int32_t (&pegs)[board::kRows][board::kSlots];
-        const int32_t& row;
-        const int32_t& closed;
-        const int32_t& rowFull;
+        BoardFields own;
         int firstChip;   // the chip value of attribute 1 on this board: 1 shapes, 7 colours
         // The code row shows the other board's half of the code once that board has closed.
-        const int32_t& otherRevealed;
-        const int32_t (&otherCode)[board::kSlots];
+        BoardFields other;
         int otherFirstChip;
     };
+    static Board BoardOf(BoardControls& controls, const GameState& state, int b);
 
     void RefreshCenter();
     void RefreshPegs();

@@ -9,20 +9,19 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 
+#include <cstdint>
 #include <cstdio>
-#include <ctime>
 
 #include "BoardMoment.h"
 #include "CVantel2Dlg.h"
 
-// The game seeds its chip draw once from the clock in seconds. A fixed clock gives the same codes,
-// and so the same picture, on every build.
-extern "C" std::time_t time(std::time_t* result) noexcept
-{
-    constexpr std::time_t kFirstRelease = 1796644800;   // 2026-12-07 12:00 UTC
-    if (result) *result = kFirstRelease;
-    return kFirstRelease;
-}
+namespace {
+
+// The game draws its codes from one seed; a fixed seed gives the same codes, and so the same
+// picture, on every build.
+constexpr uint32_t kFirstRelease = 1796644800;   // 2026-12-07 12:00 UTC, in seconds
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -34,7 +33,7 @@ int main(int argc, char* argv[])
     }
     const QSize wanted(args.at(3).toInt(), args.at(4).toInt());
     QTemporaryDir data;   // a first run: no statistics, the default variant
-    CVantel2Dlg dlg(data.path(), args.at(1));
+    CVantel2Dlg dlg(data.path(), args.at(1), kFirstRelease);
     dlg.resize(wanted);
     PlayToTheScreenshotMoment(dlg);
     const QPixmap shot = dlg.grab();

@@ -22,7 +22,7 @@ public:
         if (storedVariant) variant = *storedVariant;
     }
     void RecordFinishedGame(int variant, int total) override { finished.push_back({variant, total}); }
-    uint32_t SeedFromClock() override { ++seedings; return seed; }
+    uint32_t Seed() override { ++seedings; return seed; }
 
     const int* storedVariant = nullptr;   // what the configuration file would hold, if any
     uint32_t seed = 12345;
