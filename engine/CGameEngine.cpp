@@ -10,14 +10,14 @@ CGameEngine::CGameEngine(GameHost& host, RandomSource& random, const SlotTable& 
     m_nVariant = variant::kDefault;
 }
 
-CGameEngine::BoardFields CGameEngine::Shapes()
+CGameEngine::BoardInPlay CGameEngine::Shapes()
 {
     return {board::kShapes, m_nShapesGuess, m_nShapesPegs, m_nCodeShapes, m_nShapesRow,
             m_bShapesClosed, m_bShapesRowFull, m_bShapesRevealed, m_bShapesDone, m_bColorsDone,
             &CGameEngine::NarrowPoolByShapes, m_slots.boards[board::kShapes]};
 }
 
-CGameEngine::BoardFields CGameEngine::Colors()
+CGameEngine::BoardInPlay CGameEngine::Colors()
 {
     return {board::kColors, m_nColorsGuess, m_nColorsPegs, m_nCodeColors, m_nColorsRow,
             m_bColorsClosed, m_bColorsRowFull, m_bColorsRevealed, m_bColorsDone, m_bShapesDone,
@@ -187,12 +187,12 @@ void CGameEngine::RebuildPool(int usedChips)
 // ---------------------------------------------------------------------------------------------
 // Guess entry and evaluation
 
-bool CGameEngine::IsBoardOpen(const BoardFields& b) const
+bool CGameEngine::IsBoardOpen(const BoardInPlay& b) const
 {
     return m_nPhase == phase::kPlaying && b.closed == 0 && b.row >= 0 && b.row < board::kRows;
 }
 
-void CGameEngine::Drop(const BoardFields& b)
+void CGameEngine::Drop(const BoardInPlay& b)
 {
     // Only an open board's current row takes drops, so a stray notification changes nothing.
     if (!IsBoardOpen(b)) return;
@@ -210,7 +210,7 @@ void CGameEngine::Drop(const BoardFields& b)
     m_host.UpdateGuessButtons();
 }
 
-void CGameEngine::Guess(const BoardFields& b)
+void CGameEngine::Guess(const BoardInPlay& b)
 {
     // GUESS is offered only for the full current row of an open board.
     if (!IsBoardOpen(b) || b.rowFull != 1) return;
@@ -238,7 +238,7 @@ void CGameEngine::Guess(const BoardFields& b)
     m_host.RefreshBoard();
 }
 
-void CGameEngine::CloseBoard(const BoardFields& b, bool solved)
+void CGameEngine::CloseBoard(const BoardInPlay& b, bool solved)
 {
     b.revealed = 1;
     b.closed = 1;

@@ -40,8 +40,9 @@ public:
     const SlotTable& Slots() const { return m_slots; }
 
 private:
-    // One board's fields: the two boards run the same operations over these.
-    struct BoardFields {
+    // One board as the engine plays it: its fields, writable, and what closing it sets off. The two
+    // boards run the same operations over these.
+    struct BoardInPlay {
         int board;
         int32_t (&guess)[board::kRows][board::kSlots];
         int32_t (&pegs)[board::kRows][board::kSlots];
@@ -55,18 +56,18 @@ private:
         void (CGameEngine::*narrow)();
         BoardSlots& slots;
     };
-    BoardFields Shapes();
-    BoardFields Colors();
+    BoardInPlay Shapes();
+    BoardInPlay Colors();
 
-    void Drop(const BoardFields& b);
-    void Guess(const BoardFields& b);
-    void CloseBoard(const BoardFields& b, bool solved);
+    void Drop(const BoardInPlay& b);
+    void Guess(const BoardInPlay& b);
+    void CloseBoard(const BoardInPlay& b, bool solved);
     void TakeCode(int round);
     void ResetRows();
     void SetDropTargetsOnRow(BoardSlots& slots, int row);
     void ClearDropTargets();
     void RebuildPool(int usedChips);
-    bool IsBoardOpen(const BoardFields& b) const;
+    bool IsBoardOpen(const BoardInPlay& b) const;
 
     GameHost& m_host;
     RandomSource& m_random;
