@@ -2,9 +2,6 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
-#include <QScreen>
-#include <QTimer>
-#include <QWindow>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,10 +19,6 @@
 #include "VantelEvents.h"
 
 namespace {
-
-// How long after a fit the window manager may still be answering it, with the fitted size or with
-// one from before a new pixel ratio took hold; a resize the player makes comes later.
-constexpr qint64 kFitSettles = 1500;   // ms
 
 // The folder's bytes as the file system knows them; an empty name stays empty.
 std::filesystem::path ToPath(const QString& folder)
@@ -58,6 +51,10 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
       m_clicks(m_controls, m_game, [this](CGuessChip& slot) { m_keys.OnPlaced(slot); }),
       m_dataBase(std::move(dataFolder)),
       m_appFolder(appFolder),
+      m_fit(*this, NaturalSize(), [this] { ApplyScale(boardscale::ScaleToFit(size(), NaturalSize())); },
+            [this] {
+                for (CScaledView* view : Views()) view->RedrawPictures();
+            }),
       m_askQuit(&quitquestion::Ask)
 {
     setWindowTitle(QStringLiteral("Vantel"));
@@ -132,97 +129,25 @@ void CVantel2Dlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
-    if (m_fitRatio == 0.0 || m_bFitting) return;
-    const bool fromOutside =
-        event->spontaneous() && isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (devicePixelRatioF() != m_fitRatio || screen() != m_fitScreen)
-        QueueRefit();   // Qt applying a new pixel ratio, not the player
-    else if (fromOutside && m_sinceFit.hasExpired(kFitSettles))
-        m_chosenSize = size();   // the player's own size
-    else if (fromOutside && size() != m_fittedSize)
-        QTimer::singleShot(0, this, &CVantel2Dlg::KeepFittedSize);
-    if (m_bCheckFrame) QTimer::singleShot(0, this, &CVantel2Dlg::CheckFrame);
+    m_fit.Resized(*event);
 }
 
-void CVantel2Dlg::FitToScreen()
-{
-    // The frame is only guessed until the window is shown: it is checked again once it is known.
-    m_bCheckFrame = !isVisible() || boardscale::FrameAround(*this).isNull();
-    const QSize fitted = boardscale::Scaled(NaturalSize(), boardscale::ScaleForScreen(*this, NaturalSize()));
-    const QSize frame = boardscale::FrameAround(*this);
-    const QSize room = screen() != nullptr ? screen()->availableGeometry().size() - frame : fitted;
-    m_bFitting = true;
-    resize(boardscale::KeepChosen(m_chosenSize, fitted, room, minimumSize()));
-    m_bFitting = false;
-    m_sinceFit.start();
-    m_fittedSize = size();
-    ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
-    m_fitScreen = screen();
-    // Whichever refit is first to see a new pixel ratio redraws the pictures at it: the frame
-    // check may come before the queued refit, which then finds nothing left to do.
-    const bool newRatio = m_fitRatio != 0.0 && devicePixelRatioF() != m_fitRatio;
-    m_fitRatio = devicePixelRatioF();
-    if (newRatio)
-        for (CScaledView* view : Views()) view->RedrawPictures();
-    boardscale::MoveInside(*this);
-}
-
-// The window manager has framed and placed the window: if the real frame is larger than guessed and
-// the window now reaches off the screen, it is fitted again.
 void CVantel2Dlg::moveEvent(QMoveEvent* event)
 {
     QDialog::moveEvent(event);
-    CheckFrame();
-}
-
-// A size from before a new pixel ratio took hold, which the display server reports late (the old
-// size in pixels, read at the new ratio), is not the player's: the fit's own size is asked again.
-void CVantel2Dlg::KeepFittedSize()
-{
-    if (m_sinceFit.hasExpired(kFitSettles) || size() == m_fittedSize) return;
-    m_bFitting = true;
-    resize(m_fittedSize);
-    m_bFitting = false;
-    ApplyScale(boardscale::ScaleToFit(size(), NaturalSize()));
-}
-
-void CVantel2Dlg::CheckFrame()
-{
-    if (!m_bCheckFrame || !isVisible() || screen() == nullptr) return;
-    const QSize frame = boardscale::FrameAround(*this);
-    if (frame.isNull()) return;   // not told yet
-    m_bCheckFrame = false;
-    if (!boardscale::FitsScreen(*this)) FitToScreen();
+    m_fit.Moved();
 }
 
 void CVantel2Dlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (m_bCheckFrame) QTimer::singleShot(0, this, &CVantel2Dlg::CheckFrame);
-    if (m_bWatchingScreen || windowHandle() == nullptr) return;
-    m_bWatchingScreen = true;
-    connect(windowHandle(), &QWindow::screenChanged, this, &CVantel2Dlg::QueueRefit);
-}
-
-void CVantel2Dlg::QueueRefit()
-{
-    if (m_bRefitQueued || m_fitRatio == 0.0) return;   // a window never fitted keeps its size
-    m_bRefitQueued = true;
-    QTimer::singleShot(0, this, &CVantel2Dlg::OnScreenChanged);
-}
-
-// Another screen may be smaller, larger or denser: the board is fitted to it afresh.
-void CVantel2Dlg::OnScreenChanged()
-{
-    m_bRefitQueued = false;
-    if (screen() == m_fitScreen && devicePixelRatioF() == m_fitRatio) return;
-    FitToScreen();
+    m_fit.Shown();
 }
 
 bool CVantel2Dlg::event(QEvent* e)
 {
     const int type = e->type();
-    if (type == QEvent::ScreenChangeInternal) QueueRefit();
+    if (type == QEvent::ScreenChangeInternal) m_fit.QueueRefit();
     if (type == UM_SHAPES_DROP)
         m_game.OnShapesDrop();
     else if (type == UM_COLORS_DROP)

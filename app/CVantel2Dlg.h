@@ -3,11 +3,9 @@
 // sprite sheet, all owned for the whole run.
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QIcon>
 #include <QMenu>
 #include <QPointer>
-#include <QScreen>
 
 #include <array>
 #include <cstdint>
@@ -21,6 +19,7 @@
 #include "CGameEngine.h"
 #include "CGameNews.h"
 #include "CKeyboardPlay.h"
+#include "CScreenFit.h"
 #include "CSpriteSheet.h"
 #include "RandomSource.h"
 
@@ -56,9 +55,9 @@ public:
     // Sizes the window to show the whole board on its screen: the largest scale up to 1 at which
     // the window and its frame fit the screen's free area, never below the smallest scale; a size
     // the player chose is kept while it still fits. The window is then moved inside the free area.
-    void FitToScreen();
+    void FitToScreen() { m_fit.Fit(); }
     // The size the player gave the window, kept through refits; empty until then.
-    QSize ChosenSize() const { return m_chosenSize; }
+    QSize ChosenSize() const { return m_fit.ChosenSize(); }
 
     void OnSysCommand(int id);
     // The window's menu: "Instructions", then "High Scores and Configuration...".
@@ -104,11 +103,6 @@ private:
     void ConnectButtons();
     // Shows the board at `scale`, centred in the window.
     void ApplyScale(double scale);
-    void OnScreenChanged();
-    void KeepFittedSize();
-    // A refit once Qt has applied the new screen or pixel ratio, after the event that told of it.
-    void QueueRefit();
-    void CheckFrame();
     std::array<CScaledView*, 3> Views();
     void OpenInstructions();
     void OpenHighScores();
@@ -133,15 +127,7 @@ private:
     QString m_appFolder;
     double m_scale = 0.0;     // none yet
     QSize m_placedSize;       // the window's size when the board was last placed
-    bool m_bWatchingScreen = false;
-    bool m_bCheckFrame = false;   // fitted before the window manager told its frame
-    QSize m_chosenSize;
-    QPointer<QScreen> m_fitScreen;   // where the window was last fitted
-    qreal m_fitRatio = 0.0;          // and at what pixel ratio; 0 before the first fit
-    bool m_bFitting = false;
-    QElapsedTimer m_sinceFit;        // the window manager's answers to a fit arrive for a moment after it
-    QSize m_fittedSize;              // the size the last fit asked for
-    bool m_bRefitQueued = false;
+    CScreenFit m_fit;
     QPointer<CHelpWindow> m_help;   // one at a time; a child of this window
     QuitQuestion m_askQuit;
 };
