@@ -196,7 +196,7 @@ void CGameEngine::Drop(const BoardInPlay& b)
 {
     // Only an open board's current row takes drops, so a stray notification changes nothing.
     if (!IsBoardOpen(b)) return;
-    const int first = b.board == board::kShapes ? chipvalue::kFirstShape : chipvalue::kFirstColor;
+    const int first = board::FirstChip(b.board);
     bool full = true;
     for (int k = 0; k < m_nCodeLength; ++k) {
         const int v = b.slots.guess[board::kSlots * b.row + k]->m_nValue;

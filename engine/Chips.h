@@ -51,6 +51,8 @@ constexpr int kRows = 10;
 constexpr int kSlots = 4;        // slots per row, in play or not
 constexpr int kTraySlots = 6;
 constexpr int kGuessSlots = kRows * kSlots;
+// The chip value of a board's first chip: a shape's value on SHAPES, a colour's on COLORS.
+constexpr int FirstChip(int b) { return b == kShapes ? chipvalue::kFirstShape : chipvalue::kFirstColor; }
 }  // namespace board
 
 namespace slotkind {

@@ -22,10 +22,8 @@ CBoardRefresh::CBoardRefresh(BoardControls& controls, const GameState& s)
 CBoardRefresh::Board CBoardRefresh::BoardOf(BoardControls& controls, const GameState& s, int b)
 {
     const int other = 1 - b;
-    const auto firstChip = [](int which) {
-        return which == board::kShapes ? chipvalue::kFirstShape : chipvalue::kFirstColor;
-    };
-    return {controls.boards[b], BoardFieldsOf(s, b), firstChip(b), BoardFieldsOf(s, other), firstChip(other)};
+    return {controls.boards[b], BoardFieldsOf(s, b), board::FirstChip(b), BoardFieldsOf(s, other),
+            board::FirstChip(other)};
 }
 
 void CBoardRefresh::RefreshBoard()
