@@ -10,16 +10,14 @@
 
 #include "CSpriteSheet.h"
 #include "PictureFile.h"
+#include "SheetPattern.h"
 
 namespace {
 
+// The sheet's size times `scale`.
 QImage Pattern(int scale, int salt)
 {
-    QImage img(sprites::kSheetWidth * scale, sprites::kSheetHeight * scale, QImage::Format_RGB32);
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            img.setPixel(x, y, qRgb((x + salt) & 0xFF, y & 0xFF, ((x >> 8) << 4) | (y >> 8)));
-    return img;
+    return SheetPattern(sprites::kSheetWidth * scale, sprites::kSheetHeight * scale, salt);
 }
 
 // The cell as a control of its plain size shows it on this screen, in device pixels.

@@ -11,18 +11,9 @@
 
 #include "CSpriteSheet.h"
 #include "PictureFile.h"
+#include "SheetPattern.h"
 
 namespace {
-
-// Every pixel tells where it came from; `salt` keeps two pictures apart.
-QImage Pattern(int width, int height, int salt)
-{
-    QImage img(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            img.setPixel(x, y, qRgb((x + salt) & 0xFF, y & 0xFF, ((x >> 8) << 4) | (y >> 8)));
-    return img;
-}
 
 QByteArray Bytes(const QString& path)
 {
@@ -50,7 +41,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         QDir(dir.path()).mkdir("images");
-        const QImage plain = Pattern(sprites::kSheetWidth, sprites::kSheetHeight, 0);
+        const QImage plain = SheetPattern(sprites::kSheetWidth, sprites::kSheetHeight, 0);
         ASSERT_TRUE(plain.save(Path(CSpriteSheet::kFileName)));
     }
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -77,13 +68,13 @@ TEST(RawPicture, ARawPictureReadsBackPixelForPixelAndOpaque)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("p.rgb");
-    QImage translucent = Pattern(300, 7, 5).convertToFormat(QImage::Format_ARGB32);
+    QImage translucent = SheetPattern(300, 7, 5).convertToFormat(QImage::Format_ARGB32);
     translucent.setPixel(3, 2, qRgba(10, 20, 30, 0));
     ASSERT_TRUE(WriteRawPicture(translucent, path));
     EXPECT_EQ(QFile(path).size(), 16 + 300 * 7 * 4);
     const QImage back = ReadRawPicture(path);
     EXPECT_EQ(back.format(), QImage::Format_RGB32);
-    QImage expected = Pattern(300, 7, 5);
+    QImage expected = SheetPattern(300, 7, 5);
     expected.setPixel(3, 2, qRgb(10, 20, 30));   // the transparent pixel, made opaque
     EXPECT_EQ(back, expected);
 }
@@ -92,7 +83,7 @@ TEST(RawPicture, ARawPictureCutShortOrWithABadHeaderReadsAsMissing)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("p.rgb");
-    ASSERT_TRUE(WriteRawPicture(Pattern(20, 10, 0), path));
+    ASSERT_TRUE(WriteRawPicture(SheetPattern(20, 10, 0), path));
     const QByteArray good = Bytes(path);
     QByteArray badMagic = good;
     badMagic[0] = 'X';
@@ -111,8 +102,8 @@ TEST(RawPicture, ARawPictureCutShortOrWithABadHeaderReadsAsMissing)
 
 TEST_F(SharpSheetFileTest, TheSheetTakesTheRawSharpSheetWrittenAfterThePng)
 {
-    const QImage png = Pattern(2 * sprites::kSheetWidth, 2 * sprites::kSheetHeight, 11);
-    const QImage raw = Pattern(2 * sprites::kSheetWidth, 2 * sprites::kSheetHeight, 99);
+    const QImage png = SheetPattern(2 * sprites::kSheetWidth, 2 * sprites::kSheetHeight, 11);
+    const QImage raw = SheetPattern(2 * sprites::kSheetWidth, 2 * sprites::kSheetHeight, 99);
     ASSERT_TRUE(png.save(Path(CSpriteSheet::kFileName2x)));
     ASSERT_TRUE(WriteRawPicture(raw, Path(CSpriteSheet::kFileName2xRaw)));
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -125,8 +116,8 @@ TEST_F(SharpSheetFileTest, TheSheetTakesTheRawSharpSheetWrittenAfterThePng)
 
 TEST_F(SharpSheetFileTest, ABrokenRawSharpSheetOrOneWithoutItsPngIsPassedOver)
 {
-    const QImage png = Pattern(2 * sprites::kSheetWidth, 2 * sprites::kSheetHeight, 11);
-    const QImage raw = Pattern(2 * sprites::kSheetWidth, 2 * sprites::kSheetHeight, 99);
+    const QImage png = SheetPattern(2 * sprites::kSheetWidth, 2 * sprites::kSheetHeight, 11);
+    const QImage raw = SheetPattern(2 * sprites::kSheetWidth, 2 * sprites::kSheetHeight, 99);
     ASSERT_TRUE(WriteRawPicture(raw, Path(CSpriteSheet::kFileName2xRaw)));
     const QImage plainScaled = DrawnAtTwice();
     EXPECT_NE(plainScaled, CellOf(raw)) << "no PNG, so no sharp sheet";
