@@ -1,10 +1,12 @@
 #include "AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -31,22 +33,6 @@ bool WriteAll(int fd, const std::vector<uint8_t>& bytes)
     return true;
 }
 
-// The new content is on the disk before the rename makes it the file's content.
-bool WriteAndSync(int fd, const std::vector<uint8_t>& bytes)
-{
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    // close can report a deferred write error, so its result counts too.
-    const bool closed = ::close(fd) == 0;
-    return written && closed;
-}
-
-// The new bytes go over the old ones before the file is cut to their length, so the file is never
-// empty or short in between: a reader finds the old records or the new ones.
-bool WriteInPlace(int fd, const std::vector<uint8_t>& bytes)
-{
-    return WriteAll(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
-}
-
 // Makes the rename itself survive a power cut; the file is already whole, so failures are harmless.
 void SyncFolder(const fs::path& folder)
 {
@@ -54,20 +40,40 @@ void SyncFolder(const fs::path& folder)
     if (fd) ::fsync(fd.Get());
 }
 
-// "<file>.<process id>.tmp"
-bool IsTemporaryName(const std::string& name, const std::string& file)
+// The process id in "<file>.<process id>.tmp", or nothing for any other name.
+std::optional<std::string> TemporaryNamesProcess(const std::string& name, const std::string& file)
 {
     const std::string suffix = ".tmp";
     if (name.size() <= file.size() + 1 + suffix.size() || name.compare(0, file.size(), file) != 0 ||
         name[file.size()] != '.' || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
-        return false;
+        return {};
     }
     const std::string pid = name.substr(file.size() + 1, name.size() - file.size() - 1 - suffix.size());
-    return pid.find_first_not_of("0123456789") == std::string::npos;
+    if (pid.find_first_not_of("0123456789") != std::string::npos) return {};
+    return pid;
+}
+
+bool ProcessRuns(const std::string& digits)
+{
+    // Longer than any process id; and 0 would name our own process group.
+    if (digits.size() > 9) return false;
+    const long pid = std::stol(digits);
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+// A temporary file is a leftover only once its writer is gone: the process its name gives no
+// longer runs, and nobody holds the lock a writer keeps on its temporary file (a copy in another
+// process-id namespace, where the number means nothing here, still holds it).
+bool WriterIsGone(const fs::path& temporary, const std::string& pid)
+{
+    if (ProcessRuns(pid)) return false;
+    const UniqueFd fd(::open(temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    return fd && ::flock(fd.Get(), LOCK_SH | LOCK_NB) == 0;
 }
 
 // Calls `found` with each leftover temporary file of `target`. Only regular files named as
-// TemporaryPathFor names them, beside the file a link at `target` leads to, are ours.
+// TemporaryPathFor names them, beside the file a link at `target` leads to, whose writers are
+// gone, are leftovers.
 template <typename Found>
 void ForEachLeftover(const fs::path& target, Found found)
 {
@@ -77,8 +83,10 @@ void ForEachLeftover(const fs::path& target, Found found)
     fs::directory_iterator entry(file->parent_path(), ec);
     for (; !ec && entry != fs::directory_iterator(); entry.increment(ec)) {
         std::error_code ignored;
-        if (IsTemporaryName(entry->path().filename().string(), file->filename().string()) &&
-            entry->symlink_status(ignored).type() == fs::file_type::regular) {
+        const std::optional<std::string> pid =
+            TemporaryNamesProcess(entry->path().filename().string(), file->filename().string());
+        if (pid && entry->symlink_status(ignored).type() == fs::file_type::regular &&
+            WriterIsGone(entry->path(), *pid)) {
             found(entry->path());
         }
     }
@@ -130,12 +138,15 @@ WriteOutcome ReplaceWithTemporary(const fs::path& file, const UniqueFd& existing
     // A leftover of a crashed run under the same process id is ours to replace; O_EXCL then makes
     // sure the file written is a fresh one of our own, never something a link points to.
     ::unlink(temporary.c_str());
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0) return WriteOutcome::Failed;
+    // Open, and locked, until it has taken the file's place: no other copy takes it for a leftover.
+    const UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!fd) return WriteOutcome::Failed;
+    ::flock(fd.Get(), LOCK_EX | LOCK_NB);
     // The file keeps the mode the player gave it (a private file stays private).
     struct stat st {};
-    if (existing && ::fstat(existing.Get(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-    if (!WriteAndSync(fd, bytes)) {
+    if (existing && ::fstat(existing.Get(), &st) == 0) ::fchmod(fd.Get(), st.st_mode & 07777);
+    // The new content is on the disk before the rename makes it the file's content.
+    if (!WriteAll(fd.Get(), bytes) || ::fsync(fd.Get()) != 0) {
         ::unlink(temporary.c_str());
         errno = EIO;
         return WriteOutcome::Failed;
@@ -158,7 +169,14 @@ WriteOutcome WriteInPlaceIfUnchanged(const fs::path& path, int fd, const std::ve
 {
     if (Stall()) Stall()();
     if (read != nullptr && !(StampOf(fd) == *read && BeginsWith(path, read->start))) return WriteOutcome::Changed;
-    return WriteInPlace(fd, bytes) ? WriteOutcome::Written : WriteOutcome::Failed;
+    // The new bytes go over the old ones before the file is cut to their length, so the file is
+    // never empty or short in between: a reader finds the old records or the new ones.
+    if (WriteAll(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0) {
+        return WriteOutcome::Written;
+    }
+    // Once the new bytes are in, a reader finds them even when the cut or the flush after them
+    // failed: the outcome is what the file now holds.
+    return BeginsWith(path, bytes) ? WriteOutcome::Written : WriteOutcome::Failed;
 }
 
 bool HasOtherNames(int fd)

@@ -59,7 +59,9 @@ std::filesystem::path TemporaryPathFor(const std::filesystem::path& file);
 bool HasLeftoverTemporaries(const std::filesystem::path& target);
 
 // Removes the temporary files of `target` that copies killed in the middle of a write left behind,
-// which no later write of theirs would ever reuse. Only while no other copy can be writing `target`.
+// which no later write of theirs would ever reuse. A temporary file is left alone while its writer
+// may live: the process its name gives still runs, or someone holds a lock on it, as every writer
+// does on its own until the file takes its place.
 void RemoveLeftoverTemporaries(const std::filesystem::path& target);
 
 }  // namespace stats

@@ -23,18 +23,26 @@ bool SameFile(const struct stat& a, const struct stat& b)
 
 }  // namespace
 
-FileLock::FileLock(std::filesystem::path lockFile, std::chrono::milliseconds patience)
+FileLock::FileLock(std::filesystem::path lockFile, std::chrono::milliseconds patience, const LockWait& wait)
     : m_lockFile(std::move(lockFile))
 {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + patience;
+    // Short pauses, so a copy waiting behind others takes its turn soon after the lock is let go.
+    constexpr std::chrono::milliseconds kLongestPause{10};
+    std::chrono::milliseconds waited{0};
     std::chrono::milliseconds pause{1};
     for (;;) {
         if (TryOnce() != Attempt::Busy) return;
-        const Clock::time_point now = Clock::now();
-        if (now >= deadline) return;
-        std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
-        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+        if (waited >= patience) {
+            m_bBusy = true;
+            return;
+        }
+        const std::chrono::milliseconds step = std::min(pause, patience - waited);
+        if (wait)
+            wait(step);
+        else
+            std::this_thread::sleep_for(step);
+        waited += step;
+        pause = std::min(pause * 2, kLongestPause);
     }
 }
 

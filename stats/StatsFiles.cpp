@@ -63,6 +63,15 @@ std::optional<int32_t> ReadConfiguredVariant(const fs::path& configurationFile)
     return variant;
 }
 
+// Whether both names lead to one file, links followed.
+bool IsSameFile(const fs::path& a, const fs::path& b)
+{
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
 bool IsRegularFile(const fs::path& file)
 {
     struct stat st {};
@@ -111,16 +120,17 @@ ReadOutcome ReadStatistics(const fs::path& statisticsFile, StatsTable& records, 
     return outcome;
 }
 
-bool RecordFinishedGame(const fs::path& base, int variant, int total)
+bool RecordFinishedGame(const fs::path& base, int variant, int total, const LockWait& wait)
 {
     if (!IsVariant(variant) || total < 0 || total > kMaxGameTotal) return false;
     const std::optional<fs::path> file = PrepareDataFolder(base, kStatisticsFileName);
     if (!file) return false;
-    // Held until the new file is in place. Without it (another holder kept it past the patience,
-    // or it cannot be made) the game is still recorded; a write that finds the file changed since
-    // it was read (by a copy that wrote unlocked while this one stalled, or the reverse) reads the
-    // newer record and adds the game to that instead.
-    const FileLock lock(file->parent_path() / kLockFileName);
+    // Held until the new file is in place: a copy that cannot have it in time writes nothing. Where
+    // no copy can take it (something else in its place, a folder or file system that refuses it),
+    // every copy writes without it, and a write that finds the file changed since it was read
+    // reads the newer record and adds the game to that instead.
+    const FileLock lock(file->parent_path() / kLockFileName, kRecordPatience, wait);
+    if (lock.IsBusy()) return false;
     if (lock.IsHeld()) RemoveLeftoverTemporaries(*file);
     for (int attempt = 0; attempt < kRecordAttempts; ++attempt) {
         StatsTable records = FilledWith(kRecordingDefaults);
@@ -146,8 +156,12 @@ bool SaveActiveVariant(const fs::path& base, int variant)
     if (!IsVariant(variant)) return false;
     const std::optional<fs::path> file = PrepareDataFolder(base, kConfigurationFileName);
     if (!file) return false;
-    // Every write takes the lock, so under it any temporary file is a killed copy's leftover.
-    const FileLock lock(file->parent_path() / kLockFileName);
+    const fs::path folder = file->parent_path();
+    const FileLock lock(folder / kLockFileName, kChoicePatience);
+    if (lock.IsBusy()) return false;
+    // A configuration file that is the statistics file under a second name (a link the player
+    // made) would have the statistics cut to one word.
+    if (IsSameFile(*file, folder / kStatisticsFileName)) return false;
     if (lock.IsHeld()) RemoveLeftoverTemporaries(*file);
     return WriteFileAtomically(*file, EncodeVariant(variant));
 }

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "AtomicFile.h"
+#include "FileLock.h"
 #include "StatsFormat.h"
 
 namespace stats {
@@ -43,11 +44,13 @@ ReadOutcome ReadStatistics(const std::filesystem::path& statisticsFile, StatsTab
 
 // Adds a finished game to its variant's record and writes all three records back. Records nothing
 // for a variant outside 0 to 2, a total outside 0 to kMaxGameTotal, or a statistics file that exists
-// but cannot be read (writing defaults would wipe the other variants). A file another copy wrote
-// after this one read it is never replaced: the game goes into the newer record (a few times at
-// most). True when the file now holds the game; false when it could not be recorded (no data
-// folder, an unreadable, read-only, FIFO or folder file, a full disk, a file that kept changing).
-bool RecordFinishedGame(const std::filesystem::path& base, int variant, int total);
+// but cannot be read (writing defaults would wipe the other variants). Writes only under the lock,
+// waiting up to kRecordPatience for another copy that holds it, through `wait`. A file another
+// writer changed after this copy read it is never replaced: the game goes into the newer record
+// (a few times at most). True when the file now holds the game; false when it does not (no data
+// folder, an unreadable, read-only, FIFO or folder file, a full disk, a file that kept changing,
+// a lock held past the patience).
+bool RecordFinishedGame(const std::filesystem::path& base, int variant, int total, const LockWait& wait = {});
 
 // Takes the stored variant into `variant`; leaves it unchanged when there is no configuration file,
 // it is no regular file, it holds fewer than 2 bytes, or its value is not a variant. As every game
@@ -56,7 +59,8 @@ void LoadActiveVariant(const std::filesystem::path& base, int32_t& variant);
 
 // Stores `variant` (0 to 2; anything else is not written). True when the configuration file now
 // holds it; false when nothing could be stored (no data folder, a read-only file or folder, a full
-// disk), and then the file keeps what it held.
+// disk, a lock held past kChoicePatience, a configuration file that is the statistics file), and
+// then the file keeps what it held.
 bool SaveActiveVariant(const std::filesystem::path& base, int variant);
 
 // What the High Scores dialog shows when it opens: both files read afresh, with the dialog's own

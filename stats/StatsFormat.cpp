@@ -88,11 +88,13 @@ std::vector<uint8_t> EncodeVariant(int32_t variant)
 
 void AddFinishedGame(StatsRecord& record, int32_t total)
 {
+    // A record without a game (a file of zeros, too) takes its first game as its best.
+    const bool first = record.gamesPlayed <= 0;
     // 64-bit sums: values from a damaged file must not overflow.
     record.gamesPlayed = ClampCount(int64_t{std::max(record.gamesPlayed, 0)} + 1);
     record.totalScore = ClampCount(int64_t{std::max(record.totalScore, 0)} + total);
     // An equal total leaves the best alone; a negative best can only be damage.
-    if (total < record.bestScore || record.bestScore < 0) record.bestScore = total;
+    if (first || total < record.bestScore || record.bestScore < 0) record.bestScore = total;
 }
 
 }  // namespace stats

@@ -56,7 +56,8 @@ void DecodeStatistics(const std::vector<uint8_t>& bytes, StatsTable& records);
 std::vector<uint8_t> EncodeVariant(int32_t variant);
 
 // Adds one finished game with game total `total` to `record`. Counts stop at kMaxCount;
-// negative counts, which only a damaged file holds, count as 0.
+// negative counts, which only a damaged file holds, count as 0. A record without a game takes its
+// first game as its best, whatever best it held.
 void AddFinishedGame(StatsRecord& record, int32_t total);
 
 }  // namespace stats

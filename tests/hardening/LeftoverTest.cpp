@@ -13,17 +13,30 @@ namespace fs = std::filesystem;
 
 using LeftoverFiles = TempBase;
 
+namespace {
+
+// The temporary file of `file` that a killed copy left.
+fs::path KilledCopys(const fs::path& file)
+{
+    fs::path temporary = file;
+    temporary += "." + std::to_string(GoneProcess()) + ".tmp";
+    return temporary;
+}
+
+}  // namespace
+
 TEST_F(LeftoverFiles, NextWriteOfEachFileClearsItsKilledCopiesTemporaries)
 {
-    WriteBytes(Data() / "vantel.hsc.4242.tmp", Bytes(17, 0x55));
-    WriteBytes(Data() / "vantel.hsc.77.tmp", Bytes(30, 0x01));
-    WriteBytes(Data() / "vantel.cfg.4242.tmp", Bytes(1, 0x02));
+    const fs::path hsc1 = KilledCopys(Hsc()), hsc2 = KilledCopys(Hsc()), cfg = KilledCopys(Cfg());
+    WriteBytes(hsc1, Bytes(17, 0x55));
+    WriteBytes(hsc2, Bytes(30, 0x01));
+    WriteBytes(cfg, Bytes(1, 0x02));
 
     stats::RecordFinishedGame(base, 1, 37);
     EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
-    EXPECT_FALSE(fs::exists(Data() / "vantel.hsc.4242.tmp"));
-    EXPECT_FALSE(fs::exists(Data() / "vantel.hsc.77.tmp"));
-    EXPECT_TRUE(fs::exists(Data() / "vantel.cfg.4242.tmp")) << "only the file being written is cleared";
+    EXPECT_FALSE(fs::exists(hsc1));
+    EXPECT_FALSE(fs::exists(hsc2));
+    EXPECT_TRUE(fs::exists(cfg)) << "only the file being written is cleared";
 
     stats::SaveActiveVariant(base, 2);
     EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x02, 0x00}));
@@ -51,22 +64,23 @@ TEST_F(LeftoverFiles, NamesNotOursAreLeftAlone)
 TEST_F(LeftoverFiles, WithoutTheLockNothingIsCleared)
 {
     fs::create_directories(Data() / stats::kLockFileName / "occupied");
-    WriteBytes(Data() / "vantel.hsc.4242.tmp", Bytes(17, 0x55));
-    WriteBytes(Data() / "vantel.cfg.4242.tmp", Bytes(1, 0x02));
+    const fs::path hsc = KilledCopys(Hsc()), cfg = KilledCopys(Cfg());
+    WriteBytes(hsc, Bytes(17, 0x55));
+    WriteBytes(cfg, Bytes(1, 0x02));
     stats::RecordFinishedGame(base, 1, 37);
     stats::SaveActiveVariant(base, 0);
     EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
     EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x00, 0x00}));
-    EXPECT_TRUE(fs::exists(Data() / "vantel.hsc.4242.tmp"));
-    EXPECT_TRUE(fs::exists(Data() / "vantel.cfg.4242.tmp"));
+    EXPECT_TRUE(fs::exists(hsc));
+    EXPECT_TRUE(fs::exists(cfg));
 }
 
 TEST_F(LeftoverFiles, AKilledCopysLockAndTemporariesAreGoneAfterTheNextStart)
 {
     WriteBytes(Cfg(), {0x02, 0x00});
     WriteBytes(Data() / stats::kLockFileName, {});
-    WriteBytes(Data() / "vantel.hsc.4242.tmp", Bytes(17, 0x55));
-    WriteBytes(Data() / "vantel.cfg.4243.tmp", Bytes(1, 0x00));
+    WriteBytes(KilledCopys(Hsc()), Bytes(17, 0x55));
+    WriteBytes(KilledCopys(Cfg()), Bytes(1, 0x00));
     int32_t variant = 1;
     stats::LoadActiveVariant(base, variant);
     EXPECT_EQ(variant, 2);
@@ -77,13 +91,14 @@ TEST_F(LeftoverFiles, AKilledCopysLockAndTemporariesAreGoneAfterTheNextStart)
 // The lock's holder may be writing right now: a start neither waits for it nor clears anything.
 TEST_F(LeftoverFiles, AStartLeavesTheFilesOfACopyThatIsWritingAlone)
 {
-    WriteBytes(Data() / "vantel.hsc.4242.tmp", Bytes(17, 0x55));
+    const fs::path hsc = KilledCopys(Hsc());
+    WriteBytes(hsc, Bytes(17, 0x55));
     const fs::path lockFile = Data() / stats::kLockFileName;
     const int held = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     int32_t variant = 1;
     stats::LoadActiveVariant(base, variant);
-    EXPECT_TRUE(fs::exists(Data() / "vantel.hsc.4242.tmp"));
+    EXPECT_TRUE(fs::exists(hsc));
     EXPECT_TRUE(fs::exists(lockFile));
     ::close(held);
 }

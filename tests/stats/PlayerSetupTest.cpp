@@ -4,6 +4,8 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
+#include <chrono>
+
 #include "StatsTestSupport.h"
 
 using namespace stats;
@@ -64,18 +66,37 @@ TEST_F(PlayerSetup, FifosInPlaceOfTheFilesNeitherBlockNorAreReplaced)
     EXPECT_TRUE(Leftovers().empty());
 }
 
-TEST_F(PlayerSetup, ALockAnotherProgramHoldsDelaysWritesButNeverStopsThem)
+// Held past the patience, the lock is still never written around: the game is reported as not
+// recorded and the choice as not saved, after a wait long enough for any copy's write.
+TEST_F(PlayerSetup, ALockAnotherProgramKeepsIsWaitedForAndNeverWrittenAround)
 {
     fs::create_directories(Data());
     const int held = ::open((Data() / kLockFileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
-    const int saved = InChild([&] {
-        RecordFinishedGame(base, 1, 37);
-        return SaveActiveVariant(base, 2) ? 1 : 0;
+    const int faults = InChild([&] {
+        std::chrono::milliseconds waited{0};
+        const bool recorded = RecordFinishedGame(base, 1, 37, [&](std::chrono::milliseconds pause) { waited += pause; });
+        return (recorded ? 1 : 0) | (SaveActiveVariant(base, 2) ? 2 : 0) | (waited >= std::chrono::seconds(30) ? 0 : 4);
     });
-    EXPECT_EQ(saved, 1) << "-1: a write waited for the lock until the watchdog ended it";
-    EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37);
-    EXPECT_EQ(ReadBytes(Cfg()), (Bytes{0x02, 0x00}));
+    EXPECT_EQ(faults, 0) << "1: the game, 2: the choice reported as written; 4: waited under 30 s; -1: hung";
+    EXPECT_FALSE(fs::exists(Hsc()));
+    EXPECT_FALSE(fs::exists(Cfg()));
     EXPECT_TRUE(fs::exists(Data() / kLockFileName)) << "another program's lock file is not ours to remove";
     ::close(held);
+}
+
+// A configuration file that is the statistics file under a second name, by a hard or a symbolic
+// link: a choice never cuts the statistics to one word, and is reported as not saved.
+TEST_F(PlayerSetup, AConfigurationFileThatIsTheStatisticsFileIsNeverWrittenOverIt)
+{
+    for (const bool symbolic : {false, true}) {
+        fs::remove_all(Data());
+        WriteBytes(Hsc(), kFirstGame37);
+        if (symbolic)
+            fs::create_symlink(kStatisticsFileName, Cfg());
+        else
+            fs::create_hard_link(Hsc(), Cfg());
+        EXPECT_FALSE(SaveActiveVariant(base, 2)) << (symbolic ? "symbolic" : "hard");
+        EXPECT_EQ(ReadBytes(Hsc()), kFirstGame37) << (symbolic ? "symbolic" : "hard");
+    }
 }

@@ -1,11 +1,18 @@
 #include <fcntl.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstddef>
 #include <functional>
+#include <iterator>
+#include <string>
 #include <utility>
 
 #include "AtomicFile.h"
@@ -45,6 +52,20 @@ bool IsLockedElsewhere(const fs::path& lockFile)
     const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(fd);
     return locked;
+}
+
+// From here on every `call` of this process fails with EIO, as on a failing disk. False when the
+// system refuses the filter.
+bool FailEvery(long call)
+{
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<__u32>(call), 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EIO),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 
 // Players finish games minutes apart; recorded back to back without a pause, one copy could take
@@ -118,13 +139,17 @@ TEST_F(StatsSafeWrite, LockExcludesOthersUntilReleasedAndLeavesNoFile)
     fs::create_directories(Data());
     const fs::path lockFile = Data() / kLockFileName;
     {
-        const FileLock lock(lockFile);
+        const FileLock lock(lockFile, kChoicePatience);
         EXPECT_TRUE(lock.IsHeld());
         EXPECT_TRUE(IsLockedElsewhere(lockFile));
-        EXPECT_FALSE(FileLock(lockFile, std::chrono::milliseconds(0)).IsHeld());
+        const FileLock other(lockFile, std::chrono::milliseconds(0));
+        EXPECT_FALSE(other.IsHeld());
+        EXPECT_TRUE(other.IsBusy());
     }
     EXPECT_FALSE(fs::exists(lockFile));
-    EXPECT_FALSE(FileLock(Data() / "missing folder" / kLockFileName).IsHeld());
+    const FileLock unusable(Data() / "missing folder" / kLockFileName, kChoicePatience);
+    EXPECT_FALSE(unusable.IsHeld());
+    EXPECT_FALSE(unusable.IsBusy()) << "no copy can take it: nobody else holds it";
 }
 
 TEST_F(StatsSafeWrite, AReplacedFileKeepsItsMode)
@@ -156,13 +181,14 @@ TEST_F(StatsSafeWrite, TwoRunningCopiesLoseNoGames)
     EXPECT_TRUE(Leftovers().empty());
 }
 
+// Where no copy can take the lock, every copy writes without it.
 TEST_F(StatsSafeWrite, ACopyStalledBetweenItsReadAndItsRenameLosesNoGameRecordedMeanwhile)
 {
+    fs::create_directories(Data() / kLockFileName / "occupied");
     for (int i = 0; i < 7; ++i) RecordFinishedGame(base, 1, 10);
     int stalls = 0;
     const StalledWrite stalled([&] {
         if (stalls++ > 0) return;
-        // The other copy waits out its patience for the stalled one's lock, then writes without it.
         EXPECT_TRUE(RecordFinishedGame(base, 1, 20));
         EXPECT_TRUE(RecordFinishedGame(base, 1, 20));
     });
@@ -171,7 +197,99 @@ TEST_F(StatsSafeWrite, ACopyStalledBetweenItsReadAndItsRenameLosesNoGameRecorded
     ASSERT_EQ(ReadStatistics(Hsc(), records), ReadOutcome::Read);
     EXPECT_EQ(records[1], (StatsRecord{10, 7 * 10 + 2 * 20 + 30, 10}));
     EXPECT_EQ(stalls, 4);   // the stalled write found the file changed once, then wrote
+    EXPECT_EQ(Leftovers(), std::vector<std::string>{kLockFileName});
+}
+
+// A copy that finishes a game while another holds the lock, its rename delayed, waits for it
+// rather than writing beside it: both games are on file, and both copies say so.
+TEST_F(StatsSafeWrite, ACopyWaitsForTheLockOfACopyWhoseRenameIsDelayed)
+{
+    RecordFinishedGame(base, 1, 10);
+    int stalled[2];
+    int resume[2];
+    ASSERT_EQ(::pipe(stalled), 0);
+    ASSERT_EQ(::pipe(resume), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        // Stands still, the lock held and its new file written, until told to go on.
+        SetStallBeforeReplace([&] {
+            char go = 0;
+            ::close(resume[1]);
+            if (::write(stalled[1], "s", 1) != 1 || ::read(resume[0], &go, 1) != 0) ::_exit(2);
+        });
+        ::_exit(RecordFinishedGame(base, 1, 20) ? 0 : 1);
+    }
+    char c = 0;
+    ASSERT_EQ(::read(stalled[0], &c, 1), 1);
+    int pauses = 0;
+    int status = -1;
+    // The holder goes on at this copy's first pause, and has ended by the end of it.
+    const auto release = [&] {
+        ::close(resume[1]);
+        ::waitpid(holder, &status, 0);
+    };
+    const bool recorded = RecordFinishedGame(base, 1, 30, [&](std::chrono::milliseconds) {
+        if (pauses++ > 0) return;
+        EXPECT_TRUE(IsLockedElsewhere(Data() / kLockFileName));
+        release();
+    });
+    if (pauses == 0) release();
+    EXPECT_TRUE(recorded);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the holder's game was reported unrecorded";
+    EXPECT_EQ(pauses, 1) << "the lock was not waited for while its holder had it";
+    StatsTable records = FilledWith(kRecordingDefaults);
+    ASSERT_EQ(ReadStatistics(Hsc(), records), ReadOutcome::Read);
+    EXPECT_EQ(records[1], (StatsRecord{3, 60, 10}));
     EXPECT_TRUE(Leftovers().empty());
+}
+
+// Another copy's temporary file, while that copy may still write it, is never taken for a
+// leftover: its process runs, or a lock is held on it. Once its writer is gone, it is cleared.
+TEST_F(StatsSafeWrite, ASecondCopysLiveTemporaryFileIsLeftAlone)
+{
+    const pid_t running = ::fork();
+    ASSERT_GE(running, 0);
+    if (running == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    const fs::path ofRunning = Data() / ("vantel.hsc." + std::to_string(running) + ".tmp");
+    const fs::path locked = Data() / ("vantel.hsc." + std::to_string(GoneProcess()) + ".tmp");
+    WriteBytes(ofRunning, Bytes(30, 0x01));
+    WriteBytes(locked, Bytes(30, 0x02));
+    const int lock = ::open(locked.c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+
+    EXPECT_TRUE(RecordFinishedGame(base, 1, 37));
+    EXPECT_TRUE(fs::exists(ofRunning));
+    EXPECT_TRUE(fs::exists(locked));
+    ::kill(running, SIGKILL);
+    ::waitpid(running, nullptr, 0);
+    ::close(lock);
+    EXPECT_TRUE(RecordFinishedGame(base, 1, 37));
+    EXPECT_TRUE(Leftovers().empty());
+}
+
+// A flush or a cut that fails after the new bytes went in leaves the game on file (written in
+// place, for a hard-linked file); a failed flush before a rename leaves it out. Either way the
+// copy says what the file holds.
+TEST_F(StatsSafeWrite, AGameIsReportedRecordedExactlyWhenTheFileHoldsItWhicheverCallFails)
+{
+    for (const long call : {SYS_fsync, SYS_ftruncate}) {
+        for (const bool linked : {false, true}) {
+            fs::remove_all(root / "backup");
+            WriteBytes(Hsc(), kFirstGame37);
+            if (linked) fs::create_hard_link(Hsc(), root / "backup");
+            const int reported = InChild([&] { return FailEvery(call) ? RecordFinishedGame(base, 1, 20) : 2; });
+            if (reported == 2) GTEST_SKIP() << "the system refuses a seccomp filter";
+            StatsTable records = FilledWith(kRecordingDefaults);
+            ASSERT_EQ(ReadStatistics(Hsc(), records), ReadOutcome::Read);
+            const bool onFile = records[1].gamesPlayed == 2;
+            EXPECT_EQ(onFile, linked || call != SYS_fsync) << "call " << call << (linked ? ", linked" : "");
+            EXPECT_EQ(reported == 1, onFile) << "call " << call << (linked ? ", linked" : "");
+        }
+    }
 }
 
 TEST_F(StatsSafeWrite, AFileThatKeepsChangingIsLeftToItsWriterAndTheGameReportedUnrecorded)

@@ -162,6 +162,15 @@ TEST_F(StatsFiles, DamagedCountsStartAgainFromNothing)
     EXPECT_EQ(Recorded(Hsc())[0], (StatsRecord{1, 50, 50}));
 }
 
+TEST_F(StatsFiles, AVariantWithNoGameOnFileTakesItsFirstGameAsBestWhateverBestItHolds)
+{
+    WriteBytes(Hsc(), Bytes(kStatisticsBytes, 0x00));
+    RecordFinishedGame(base, 1, 7);
+    RecordFinishedGame(base, 1, 9);
+    EXPECT_EQ(Recorded(Hsc())[1], (StatsRecord{2, 16, 7}));
+    EXPECT_EQ(Recorded(Hsc())[0], (StatsRecord{0, 0, 0}));
+}
+
 TEST_F(StatsFiles, EmptyBaseTouchesNothing)
 {
     const fs::path before = fs::current_path();

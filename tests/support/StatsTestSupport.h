@@ -63,6 +63,15 @@ inline int InChild(const std::function<int()>& body, bool asPlayer = false)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// The id of a process that has ended: a temporary file named after it is a killed copy's leftover.
+inline pid_t GoneProcess()
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
 // A file's permission bits, and a folder's names in order.
 inline mode_t ModeOf(const std::filesystem::path& file)
 {
