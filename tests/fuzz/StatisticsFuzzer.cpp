@@ -52,13 +52,15 @@ Bytes Encode(const Records& records)
     return out;
 }
 
-// One more game of total t. A negative count or best, which only damage can produce, starts afresh.
+// One more game of total t. A negative count or best, which only damage can produce, starts afresh;
+// the first game of a record without one is its best.
 Record AfterGame(const Record& r, int32_t t)
 {
     const int64_t games = std::max(r.games, 0) + int64_t{1};
     const int64_t total = std::max(r.total, 0) + int64_t{t};
     return {static_cast<int32_t>(std::min<int64_t>(games, kMaxCount)),
-            static_cast<int32_t>(std::min<int64_t>(total, kMaxCount)), r.best < 0 || t < r.best ? t : r.best};
+            static_cast<int32_t>(std::min<int64_t>(total, kMaxCount)),
+            r.games <= 0 || r.best < 0 || t < r.best ? t : r.best};
 }
 
 // Both counts' words within 0 to 32767: the record reads back to the very same bytes.
