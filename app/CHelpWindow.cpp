@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStringDecoder>
 #include <QTextBlock>
 #include <QUrl>
 
@@ -12,6 +13,7 @@
 
 #include "CAccessibleHelp.h"
 #include "HelpFile.h"
+#include "HelpPageBudget.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ CHelpWindow::CHelpWindow(const QString& page, QWidget* owner) : QTextBrowser(own
 
 void CHelpWindow::Present()
 {
-    if (m_bReleased) {
+    if (m_bReleased || m_bPageUnreadable) {
         // The page is read afresh, as the player may have changed it, and shown where it was left.
         m_bReleased = false;
         reload();
@@ -101,11 +103,40 @@ void CHelpWindow::PutCaretAt(const QString& anchor)
 QVariant CHelpWindow::loadResource(int type, const QUrl& name)
 {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (type == QTextDocument::HtmlResource) return LoadPage(url);
+    // A style sheet is text laid out with the page, and bound as the page's own text is.
+    const int64_t limit = type == QTextDocument::StyleSheetResource ? helpbudget::kMaxLength : kHelpFileLimit;
+    const std::optional<QByteArray> bytes =
+        url.isLocalFile() ? ReadHelpFile(url.toLocalFile(), limit) : std::optional<QByteArray>();
+    if (!bytes || (type == QTextDocument::ImageResource && !TakePicture(*bytes))) return QByteArray();
+    return *bytes;
+}
+
+// The page is read and measured before the document sees it: a page beyond the budget, or whose
+// pictures would decode beyond it, is never laid out, and the window says it could not be opened.
+QVariant CHelpWindow::LoadPage(const QUrl& url)
+{
+    m_nPicturePixels = 0;
     const std::optional<QByteArray> bytes =
         url.isLocalFile() ? ReadHelpFile(url.toLocalFile()) : std::optional<QByteArray>();
-    if (bytes) return *bytes;
-    if (type == QTextDocument::HtmlResource) m_bPageUnreadable = true;
+    if (bytes) {
+        QStringDecoder decoder = QStringDecoder::decoderForHtml(*bytes);
+        const QString page = decoder.isValid() ? decoder.decode(*bytes) : QString::fromUtf8(*bytes);
+        const HelpPageShape shape = MeasureHelpPage(page);
+        if (shape.Fits() && PicturePixelsOf(shape.pictures, url) <= helpbudget::kMaxPixels) return page;
+    }
+    m_bPageUnreadable = true;
     return QByteArray();
+}
+
+// Whatever the page's measure missed (a picture changed since, one named in a style), a picture
+// is decoded only while all the page's pictures stay within the budget.
+bool CHelpWindow::TakePicture(const QByteArray& bytes)
+{
+    const std::optional<int64_t> pixels = PicturePixels(bytes);
+    if (!pixels || *pixels > helpbudget::kMaxPixels - m_nPicturePixels) return false;
+    m_nPicturePixels += *pixels;
+    return true;
 }
 
 // Closed, the window keeps its place and the page's address but not the page.

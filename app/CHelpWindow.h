@@ -6,6 +6,8 @@
 
 #include <QTextBrowser>
 
+#include <cstdint>
+
 class CHelpWindow : public QTextBrowser {
     Q_OBJECT
 public:
@@ -23,11 +25,14 @@ protected:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
+    QVariant LoadPage(const QUrl& url);
+    bool TakePicture(const QByteArray& bytes);
     void PutCaretAt(const QString& anchor);
     void ApplyHouseColours();
     void SizeToScreen();
 
-    bool m_bPageUnreadable = false;   // the last page asked for could not be read
+    bool m_bPageUnreadable = false;   // the last page asked for could not be read, or was too much
+    int64_t m_nPicturePixels = 0;     // what the page's pictures decode to so far
     bool m_bReleased = false;         // closed, and the page let go
     int m_nLeftAt = 0;                // where the page was scrolled to when closed
 };

@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -249,7 +248,7 @@ void CVantel2Dlg::OnSysCommand(int id)
 void CVantel2Dlg::OpenInstructions()
 {
     const QString help = QDir(m_appFolder).filePath(QStringLiteral("Vantel.html"));
-    if (!QFileInfo::exists(help)) return;
+    // A missing page says so in the window, as an unreadable one does.
     if (m_help == nullptr) m_help = new CHelpWindow(help, this);
     m_help->Present();
 }

@@ -117,12 +117,14 @@ TEST_F(DialogTest, TheWindowIconHoldsTheSizesATaskBarShowsAndNoLarger)
     EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
 }
 
-TEST_F(DialogTest, InstructionsOpenTheHelpFileWhenItIsThere)
+TEST_F(DialogTest, InstructionsOpenTheHelpFileWhenItIsThereAndSayWhenItIsNot)
 {
     CVantel2Dlg dlg(data.path(), app.path());
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QCoreApplication::sendEvent(&dlg, &f1);
-    EXPECT_EQ(dlg.HelpWindow(), nullptr);   // no help file: nothing happens
+    // No help file: the window says so.
+    ASSERT_NE(dlg.HelpWindow(), nullptr);
+    EXPECT_EQ(dlg.HelpWindow()->toPlainText(), "The instructions could not be opened.");
 
     QFile help(QDir(app.path()).filePath("Vantel.html"));
     ASSERT_TRUE(help.open(QIODevice::WriteOnly));

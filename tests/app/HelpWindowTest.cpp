@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -22,10 +23,13 @@
 #include <fstream>
 #include <functional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "CHelpWindow.h"
 #include "CVantel2Dlg.h"
 #include "HelpFile.h"
+#include "HelpPageBudget.h"
 #include "StatsTestSupport.h"
 
 namespace {
@@ -275,6 +279,32 @@ void PrintTo(const HostilePage& page, std::ostream* out) { *out << page.name; }
 
 void MakeFifo(const std::filesystem::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }
 
+std::string Repeated(const std::string& part, int times)
+{
+    std::string all;
+    for (int i = 0; i < times; ++i) all += part;
+    return all;
+}
+
+void WritePage(const std::filesystem::path& app, const std::string& body)
+{
+    std::ofstream(app / "Vantel.html") << "<html><body>" << body << "<p>text</p></body></html>";
+}
+
+// 16 pictures of 5000 x 5000 in small files, 400 million pixels decoded: their names.
+std::vector<std::string> WriteLargePictures(const std::filesystem::path& app)
+{
+    QImage grey(5000, 5000, QImage::Format_Grayscale8);
+    grey.fill(0x80);
+    EXPECT_TRUE(grey.save(QString::fromStdString((app / "0.png").string())));
+    std::vector<std::string> names;
+    for (int i = 0; i < 16; ++i) {
+        names.push_back(std::to_string(i) + ".png");
+        if (i > 0) std::filesystem::copy_file(app / "0.png", app / names.back());
+    }
+    return names;
+}
+
 const HostilePage kHostilePages[] = {
     {"Fifo", [](const std::filesystem::path& app) { MakeFifo(app / "Vantel.html"); }, false},
     {"LinkToDevZero",
@@ -291,6 +321,31 @@ const HostilePage kHostilePages[] = {
          std::ofstream(app / "Vantel.html") << "<html><head><title>Vantel</title></head>"
                                                "<body><img src=\"chip.png\"><p>text</p></body></html>";
          MakeFifo(app / "chip.png");
+     },
+     true},
+    // Each level of nesting costs the layout the depth again: 5,000 levels take it most of a
+    // second, 100,000 never finish.
+    {"DeeplyNested", [](const std::filesystem::path& app) { WritePage(app, Repeated("<div>", 5'000)); }, false},
+    // Each table doubles the layout of all it holds: 20 tables deep take minutes.
+    {"TablesInTables",
+     [](const std::filesystem::path& app) {
+         WritePage(app, Repeated("<table><tr><td>", 8) + Repeated("<td>cell</td>", 100));
+     },
+     false},
+    {"ManyLargePictures",
+     [](const std::filesystem::path& app) {
+         std::string body;
+         for (const std::string& name : WriteLargePictures(app)) body += "<img src=\"" + name + "\">";
+         WritePage(app, body);
+     },
+     false},
+    // Pictures a page names where its measure does not look are still never decoded past the
+    // budget: the page shows without them.
+    {"LargeCellBackgrounds",
+     [](const std::filesystem::path& app) {
+         std::string body = "<table><tr>";
+         for (const std::string& name : WriteLargePictures(app)) body += "<td background=\"" + name + "\">c</td>";
+         WritePage(app, body + "</tr></table>");
      },
      true},
 };
@@ -358,3 +413,40 @@ TEST_P(HostileHelpPageTest, F1NeitherHangsNorEatsMemoryWhateverStandsInThePagesP
 
 INSTANTIATE_TEST_SUITE_P(HelpPage, HostileHelpPageTest, ::testing::ValuesIn(kHostilePages),
                          [](const ::testing::TestParamInfo<HostilePage>& p) { return std::string(p.param.name); });
+
+// The page is measured in one pass, as the layout would cost it, without laying it out.
+TEST(HelpPageBudget, MeasuresAPageAsItsLayoutWouldCostIt)
+{
+    struct Case {
+        const char* page;
+        HelpPageShape shape;
+    };
+    const Case cases[] = {
+        // A paragraph ends where the next starts; a comment holds no elements.
+        {"<p>ab<p>c</p><!-- <b><b> -->", {1, 2, 28, 0, 2, {}}},
+        // A table doubles everything inside it, a table in it again.
+        {"<table><tr><td><table><tr><td>x", {6, 15, 73, 0, 1, {}}},
+        // Quoted '>' stays inside its tag; an address is read as the page means it.
+        {"<a href='>'>go</a> <img src=\"a&amp;b.png\"><br/>", {1, 3, 47, 1, 2, {"a&b.png"}}},
+        // A word runs across inline tags and ends at a line's end; a style's text is no word.
+        {"ab<b>cd</b>ef<br>gh <style>p{color:red}</style>", {1, 3, 47, 0, 6, {}}},
+    };
+    for (const Case& c : cases) {
+        const HelpPageShape got = MeasureHelpPage(QString::fromUtf8(c.page));
+        EXPECT_EQ(got.depth, c.shape.depth) << c.page;
+        EXPECT_EQ(got.elements, c.shape.elements) << c.page;
+        EXPECT_EQ(got.length, c.shape.length) << c.page;
+        EXPECT_EQ(got.links, c.shape.links) << c.page;
+        EXPECT_EQ(got.longestWord, c.shape.longestWord) << c.page;
+        EXPECT_EQ(got.pictures, c.shape.pictures) << c.page;
+    }
+    // The shipped page is far inside every bound.
+    QFile shipped(QStringLiteral(VANTEL_HELP_PAGE));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const HelpPageShape page = MeasureHelpPage(QString::fromUtf8(shipped.readAll()));
+    EXPECT_LE(page.depth * 10, helpbudget::kMaxDepth);
+    EXPECT_LE(page.elements * 10, helpbudget::kMaxElements);
+    EXPECT_LE(page.length * 10, helpbudget::kMaxLength);
+    EXPECT_LE(page.links * 10, helpbudget::kMaxLinks);
+    EXPECT_LE(page.longestWord * 10, helpbudget::kMaxWord);
+}
