@@ -3,10 +3,13 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 
+#include <chrono>
 #include <utility>
 
 #include "AppIcon.h"
@@ -288,8 +291,19 @@ void CVantel2Dlg::LoadActiveVariant(int32_t& variant)
     stats::LoadActiveVariant(m_dataBase, variant);
 }
 
+// While another copy of the game holds the statistics' lock, the finished board is drawn and the
+// window keeps painting as this one waits its turn. The player's input waits too, so nothing
+// reaches the game before its end is recorded.
 void CVantel2Dlg::RecordFinishedGame(int variant, int total)
 {
-    m_bGameRecorded = stats::RecordFinishedGame(m_dataBase, variant, total);
+    bool drawn = false;
+    const auto paintWhileWaiting = [this, &drawn](std::chrono::milliseconds pause) {
+        if (!drawn) m_refresh.RefreshBoard();
+        drawn = true;
+        QEventLoop waiting;
+        QTimer::singleShot(pause, &waiting, &QEventLoop::quit);
+        waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    };
+    m_bGameRecorded = stats::RecordFinishedGame(m_dataBase, variant, total, paintWhileWaiting);
     m_controls.centre.ShowUnrecordedNote(!m_bGameRecorded);
 }

@@ -6,7 +6,13 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <functional>
 #include <memory>
 
 #include "CAnnouncer.h"
@@ -188,6 +194,34 @@ TEST_F(DialogTest, AFinishedGameThatCouldNotBeRecordedSaysSoUntilTheNextGame)
     EXPECT_EQ(dlg.Game().m_nPhase, phase::kPlaying);
     EXPECT_FALSE(centre.ShowsUnrecordedNote());
     EXPECT_EQ(YellowPixels(centre, place), 0);
+}
+
+// Another copy holds the statistics' lock as the game ends: the window shows the finished board
+// and goes on handling its events while it waits, and records the game once the lock is let go.
+TEST_F(DialogTest, AFinishedGameWaitsForAnotherCopysLockWithTheWindowStillPainting)
+{
+    CVantel2Dlg dlg(data.path(), app.path());
+    dlg.show();
+    const QString folder = QDir(data.path()).filePath("Tarnwick Software/Vantel");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const int held = ::open(QFile::encodeName(folder + "/vantel.lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    bool shownWhileWaiting = false;
+    std::function<void()> letGoOnceOver = [&] {
+        if (dlg.Game().m_nPhase != phase::kGameOver) {
+            QTimer::singleShot(1, letGoOnceOver);
+            return;
+        }
+        shownWhileWaiting = dlg.Controls().centre.newGame.isVisible();
+        ::close(held);
+    };
+    QTimer::singleShot(0, letGoOnceOver);
+    PlayWholeGame(dlg);
+    EXPECT_TRUE(shownWhileWaiting);
+    EXPECT_FALSE(dlg.Controls().centre.ShowsUnrecordedNote());
+    QFile hsc(folder + "/vantel.hsc");
+    ASSERT_TRUE(hsc.open(QIODevice::ReadOnly));
+    EXPECT_EQ(hsc.readAll().mid(10, 10), QByteArray("\x01\x00\x00\x00\x10\x00\x00\x00\x10\x00", 10));
 }
 
 TEST_F(DialogTest, AFinishedGameThatWasRecordedShowsNoNote)
