@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "Chips.h"
+#include "PictureWords.h"
 #include "SpriteGeometry.h"
 
 namespace words {
@@ -77,15 +78,7 @@ QString PegResult(const int32_t* pegs, int count)
 
 QString Caption(const QString& art)
 {
-    static const struct {
-        const char* art;
-        const char* words;
-    } kCaptions[] = {{"label_shapes", "SHAPES"}, {"label_colors", "COLORS"},
-                     {"label_score_by_round", "SCORE BY ROUND"}, {"label_total", "TOTAL"}};
-    for (const auto& c : kCaptions) {
-        if (art == QLatin1String(c.art)) return QString::fromLatin1(c.words);
-    }
-    return QString();
+    return picturewords::WordsOf(art);
 }
 
 QString Figure(const int32_t* digits, int count)
