@@ -17,9 +17,10 @@
 #include "CAnnouncer.h"
 #include "ArtPixmap.h"
 #include "DialogUnits.h"
+#include "NoteFont.h"
+#include "PictureWords.h"
 #include "SpriteGeometry.h"
 #include "StatsFiles.h"
-#include "Variant.h"
 #include "VantelEvents.h"
 
 static_assert(scoredigits::kBlank == sprites::kBlankDigit, "a blank cell is the sheet's blank digit");
@@ -29,7 +30,7 @@ namespace {
 
 QSize DuToPx(int w, int h) { return QSize(layout::DuToPxX(w), layout::DuToPxY(h)); }
 
-QString VariantName(int variant) { return QString::fromLatin1(variant::RulesFor(variant).name); }
+QString VariantName(int variant) { return picturewords::WordsOf(QStringLiteral("title_variant%1").arg(variant)); }
 
 int SectionOf(int variant)
 {
@@ -47,7 +48,7 @@ CAboutDlg::CAboutDlg(std::filesystem::path dataBase, QString appFolder, QWidget*
       m_dataBase(std::move(dataBase)),
       m_appFolder(std::move(appFolder))
 {
-    setWindowTitle(QStringLiteral("High Scores for Vantel"));
+    setWindowTitle(tr("High Scores for Vantel"));
     setFixedSize(DuToPx(aboutlayout::kWidthDu, aboutlayout::kHeightDu));
     setSizeGripEnabled(false);
     QPalette black = palette();
@@ -90,9 +91,7 @@ void CAboutDlg::FitToScreen()
     setFixedSize(boardscale::Scaled(natural, scale));
     m_layout.Apply(scale, QPoint(0, 0));
     m_sprites.SetScale(scale);
-    QFont font = m_saveFailed.font();
-    font.setPixelSize(std::max(1, m_saveFailed.height() * 2 / 3));
-    m_saveFailed.setFont(font);
+    m_saveFailed.setFont(NoteFont(m_saveFailed.size(), m_saveFailed.text()));
 }
 
 // Said inside the window, in its own colours, without a message box in the player's way.
@@ -103,12 +102,9 @@ void CAboutDlg::PlaceSaveFailedNote()
     m_saveFailed.setGeometry(layout::DuToPxX(note.x), layout::DuToPxY(note.y), layout::DuToPxX(note.w),
                              layout::DuToPxY(note.h));
     m_layout.Add(&m_saveFailed, m_saveFailed.geometry());
-    m_saveFailed.setText(QStringLiteral("THAT CHOICE COULD NOT BE SAVED"));
+    m_saveFailed.setText(tr("THAT CHOICE COULD NOT BE SAVED"));
     m_saveFailed.setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(layout::DuToPxY(note.h) * 2 / 3);
-    m_saveFailed.setFont(font);
+    m_saveFailed.setFont(NoteFont(m_saveFailed.size(), m_saveFailed.text()));
     QPalette yellow = m_saveFailed.palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 216, 0));
     m_saveFailed.setPalette(yellow);

@@ -16,6 +16,7 @@
 #include "CAccessibleControl.h"
 #include "CAnnouncer.h"
 #include "CHelpWindow.h"
+#include "LanguageFolder.h"
 #include "QuitQuestion.h"
 #include "StatsFiles.h"
 #include "VantelEvents.h"
@@ -268,7 +269,8 @@ void CVantel2Dlg::OnSysCommand(int id)
 // Inside the game, in a window of its own: one at a time, brought back to the front if open.
 void CVantel2Dlg::OpenInstructions()
 {
-    const QString help = QDir(m_appFolder).filePath(QStringLiteral("Vantel.html"));
+    const QString help = language::Translated(QStringLiteral("Vantel.html"),
+                                              QDir(m_appFolder).filePath(QStringLiteral("Vantel.html")));
     if (!QFileInfo::exists(help)) return;
     if (m_help == nullptr) m_help = new CHelpWindow(help, this);
     m_help->Present();
