@@ -284,7 +284,9 @@ void CAboutDlg::NameButton(int index)
                                       : QStringLiteral("press to play this variant"));
 }
 
-// Each figure of a band, named as its cells show it: "SIX COLORS, NO CIRCLES: average score 45.7".
+// Each figure of a band, named as its cells show it, on its last cell alone, so a screen reader
+// reads the figure once and as one number: "SIX COLORS, NO CIRCLES: average score 45.7". A
+// variant never played shows 999 as its best score, which names no game.
 void CAboutDlg::NameDigits(int variant, const scoredigits::Cells& cells)
 {
     using namespace scoredigits;
@@ -293,13 +295,16 @@ void CAboutDlg::NameDigits(int variant, const scoredigits::Cells& cells)
         while (n.size() > 1 && n.startsWith(QLatin1Char('0'))) n.remove(0, 1);
         return n;
     };
-    const QString names[3] = {
-        QStringLiteral("games played ") + number(0, kGamesCells),
-        QStringLiteral("average score ") + number(kFirstAverage, kAverageCells - 1) + QLatin1Char('.') +
-            number(kFirstBest - 1, 1),
-        QStringLiteral("best score ") + number(kFirstBest, kBestCells)};
+    const QString name = VariantName(variant);
+    const QString average = number(kFirstAverage, kAverageCells - 1) + QLatin1Char('.') + number(kFirstBest - 1, 1);
+    const QString figures[3] = {
+        tr("%1: games played %2").arg(name, number(0, kGamesCells)),
+        tr("%1: average score %2").arg(name, average),
+        m_nGamesPlayed[variant] > 0 ? tr("%1: best score %2").arg(name, number(kFirstBest, kBestCells))
+                                    : tr("%1: no best score, no game played yet").arg(name)};
+    const int last[3] = {kFirstAverage - 1, kFirstBest - 1, kCells - 1};
     for (int k = 0; k < kCells; ++k) {
-        const QString& name = names[k < kFirstAverage ? 0 : k < kFirstBest ? 1 : 2];
-        m_digits[aboutlayout::DigitElement(k, variant)].setAccessibleName(VariantName(variant) + QStringLiteral(": ") + name);
+        const int figure = k < kFirstAverage ? 0 : k < kFirstBest ? 1 : 2;
+        m_digits[aboutlayout::DigitElement(k, variant)].setAccessibleName(k == last[figure] ? figures[figure] : QString());
     }
 }

@@ -79,12 +79,13 @@ void CHelpWindow::doSetSource(const QUrl& name, QTextDocument::ResourceType type
 }
 
 // A link followed to a section takes the caret along, so reading goes on from the section's
-// heading rather than from the link left behind.
+// heading rather than from the link left behind, and the next Tab goes on from there.
 void CHelpWindow::PutCaretAt(const QString& anchor)
 {
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             if (!it.fragment().charFormat().anchorNames().contains(anchor)) continue;
+            CAccessibleHelp::PageFocused(this);
             QTextCursor caret(document());
             caret.setPosition(it.fragment().position());
             setTextCursor(caret);

@@ -1,5 +1,6 @@
 #include "CGameNews.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -34,17 +35,22 @@ QString CGameNews::Since(bool recorded)
                              was.m_nShapesRow + was.m_nColorsRow > 0 || was.m_bShapesClosed || was.m_bColorsClosed)) {
         news << NewRound();
     } else if (started && was.m_nRoundIndex == now.m_nRoundIndex) {
+        // The row's result and the score first, then what a closed board gives away.
+        QStringList closed;
         for (int b = 0; b < board::kCount; ++b) {
             const BoardFields before = BoardFieldsOf(was, b), after = BoardFieldsOf(now, b);
             if (after.row > before.row || (after.closed && !before.closed)) news << JudgedRow(b);
-            if (after.closed && !before.closed) news << Closed(b);
+            if (after.closed && !before.closed) closed << Closed(b);
         }
-        if (now.m_nPhase != was.m_nPhase && now.m_nPhase != phase::kPlaying) {
+        const bool ended = now.m_nPhase != was.m_nPhase && now.m_nPhase != phase::kPlaying;
+        if (ended) {
             news << RoundEnd(recorded);
         } else if (now.m_nRoundScores[now.m_nRoundIndex] != was.m_nRoundScores[was.m_nRoundIndex]) {
             const int round = now.m_nRoundIndex;
             news << QStringLiteral("round %1 score %2").arg(round + 1).arg(now.m_nRoundScores[round]);
         }
+        news << closed;
+        if (ended) news << GoOn();
     }
     m_told = now;
     m_bStarted = true;
@@ -89,9 +95,22 @@ QString CGameNews::Closed(int board) const
 QString CGameNews::RoundEnd(bool recorded) const
 {
     const int round = m_s.m_nRoundIndex;
-    const QString end = QStringLiteral("round %1 over, score %2").arg(round + 1).arg(m_s.m_nRoundScores[round]);
-    if (m_s.m_nPhase != phase::kGameOver) return end + QStringLiteral(": NEXT ROUND");
-    return end + QStringLiteral(". Game over, total score %1, ").arg(Total(m_s)) +
-           (recorded ? QStringLiteral("recorded in the high scores: NEW GAME")
-                     : CCentreView::UnrecordedNoteText() + QStringLiteral(": NEW GAME"));
+    const QString end = QCoreApplication::translate("CGameNews", "round %1 over, score %2")
+                            .arg(round + 1)
+                            .arg(m_s.m_nRoundScores[round]);
+    if (m_s.m_nPhase != phase::kGameOver) return end;
+    const QString total =
+        recorded ? QCoreApplication::translate("CGameNews", "Game over, total score %1, recorded in the high scores")
+                       .arg(Total(m_s))
+                 : QCoreApplication::translate("CGameNews", "Game over, total score %1, %2")
+                       .arg(Total(m_s))
+                       .arg(CCentreView::UnrecordedNoteText());
+    return end + QStringLiteral(". ") + total;
+}
+
+// The button that goes on, which takes the keyboard's focus next.
+QString CGameNews::GoOn() const
+{
+    return m_s.m_nPhase == phase::kGameOver ? QCoreApplication::translate("CGameNews", "NEW GAME")
+                                            : QCoreApplication::translate("CGameNews", "NEXT ROUND");
 }
