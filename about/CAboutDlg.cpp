@@ -279,9 +279,9 @@ void CAboutDlg::NameButton(int index)
 {
     CBitmapButton& b = m_buttons[index];
     const bool active = index == aboutlayout::ActiveButton(index % stats::kVariantCount);
-    b.setAccessibleName(b.text() + QStringLiteral(": ") + VariantName(index % stats::kVariantCount));
-    b.setAccessibleDescription(active ? QStringLiteral("the variant new games play")
-                                      : QStringLiteral("press to play this variant"));
+    //: A High Scores button: its words (ACTIVE or INACTIVE) and its variant's title.
+    b.setAccessibleName(tr("%1: %2").arg(picturewords::WordsOf(b.text()), VariantName(index % stats::kVariantCount)));
+    b.setAccessibleDescription(active ? tr("the variant new games play") : tr("press to play this variant"));
 }
 
 // Each figure of a band, named as its cells show it, on its last cell alone, so a screen reader
@@ -296,7 +296,8 @@ void CAboutDlg::NameDigits(int variant, const scoredigits::Cells& cells)
         return n;
     };
     const QString name = VariantName(variant);
-    const QString average = number(kFirstAverage, kAverageCells - 1) + QLatin1Char('.') + number(kFirstBest - 1, 1);
+    //: An average score as a number: whole points, the language's decimal sign, tenths ("45.7").
+    const QString average = tr("%1.%2").arg(number(kFirstAverage, kAverageCells - 1), number(kFirstBest - 1, 1));
     const QString figures[3] = {
         tr("%1: games played %2").arg(name, number(0, kGamesCells)),
         tr("%1: average score %2").arg(name, average),

@@ -33,7 +33,7 @@ CHelpWindow::CHelpWindow(const QString& page, QWidget* owner) : QTextBrowser(own
     ApplyHouseColours();
     setSource(QUrl::fromLocalFile(page));
     const QString title = documentTitle();
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Vantel Instructions") : title);
+    setWindowTitle(title.isEmpty() ? tr("Vantel Instructions") : title);
     SizeToScreen();
 }
 
@@ -74,7 +74,7 @@ void CHelpWindow::doSetSource(const QUrl& name, QTextDocument::ResourceType type
 {
     m_bPageUnreadable = false;
     QTextBrowser::doSetSource(name, type);
-    if (m_bPageUnreadable) setPlainText(QStringLiteral("The instructions could not be opened."));
+    if (m_bPageUnreadable) setPlainText(tr("The instructions could not be opened."));
     else if (name.hasFragment()) PutCaretAt(name.fragment());
 }
 

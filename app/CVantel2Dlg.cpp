@@ -205,8 +205,8 @@ void CVantel2Dlg::OpenSystemMenu(QPoint globalPos, bool byKey)
 QMenu* CVantel2Dlg::CreateSystemMenu()
 {
     auto* menu = new QMenu(this);
-    QAction* help = menu->addAction(QStringLiteral("Instructions"), this, [this] { OnSysCommand(IDM_INSTRUCTIONS); });
-    QAction* scores = menu->addAction(QStringLiteral("High Scores and Configuration..."), this,
+    QAction* help = menu->addAction(tr("Instructions"), this, [this] { OnSysCommand(IDM_INSTRUCTIONS); });
+    QAction* scores = menu->addAction(tr("High Scores and Configuration..."), this,
                                       [this] { OnSysCommand(IDM_ABOUTBOX); });
     // Shown beside the items; the window answers the keys itself.
     help->setShortcut(Qt::Key_F1);

@@ -2,6 +2,176 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BoardNames</name>
+    <message>
+        <source>none yet</source>
+        <translation>noch keines</translation>
+    </message>
+    <message>
+        <source>not played</source>
+        <translation>nicht gespielt</translation>
+    </message>
+    <message>
+        <source>result: %1</source>
+        <translation>Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>current row, full: %1 is offered</source>
+        <extracomment>%1 is the GUESS button&apos;s words.</extracomment>
+        <translation>aktuelle Reihe, voll: %1 ist bereit</translation>
+    </message>
+    <message>
+        <source>current row: drop a colour here</source>
+        <translation>aktuelle Reihe: hier eine Farbe ablegen</translation>
+    </message>
+    <message>
+        <source>current row: drop a shape here</source>
+        <translation>aktuelle Reihe: hier eine Form ablegen</translation>
+    </message>
+    <message>
+        <source>%1 row %2</source>
+        <extracomment>A board&apos;s row, counted from the bottom: &quot;SHAPES row 3&quot;.</extracomment>
+        <translation>%1, Reihe %2</translation>
+    </message>
+    <message>
+        <source>%1 row %2, slot %3: %4</source>
+        <extracomment>A slot of a guess row and what it holds: &quot;SHAPES row 3, slot 2: heart&quot;.</extracomment>
+        <translation>%1, Reihe %2, Feld %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 code, slot %2: %3</source>
+        <extracomment>A slot of the code row at the top of a board: &quot;COLORS code, slot 1: hidden&quot;.</extracomment>
+        <translation>%1, Code, Feld %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 tray: %2</source>
+        <extracomment>A chip of the tray under a board: &quot;SHAPES tray: star&quot;.</extracomment>
+        <translation>%1, Ablage: %2</translation>
+    </message>
+    <message>
+        <source>set aside in this variant</source>
+        <translation>in dieser Variante beiseitegelegt</translation>
+    </message>
+    <message>
+        <source>the board is closed</source>
+        <translation>das Brett ist geschlossen</translation>
+    </message>
+    <message>
+        <source>drag it onto the current row</source>
+        <translation>auf die aktuelle Reihe ziehen</translation>
+    </message>
+    <message>
+        <source>codes have three chips in this variant</source>
+        <translation>Codes haben in dieser Variante drei Steine</translation>
+    </message>
+    <message>
+        <source>shown when the %1 board closes</source>
+        <extracomment>%1 is the other board&apos;s name.</extracomment>
+        <translation>wird gezeigt, wenn sich das Brett %1 schließt</translation>
+    </message>
+    <message>
+        <source>the code&apos;s shape, shown since the %1 board closed</source>
+        <translation>die Form des Codes, gezeigt, seit sich das Brett %1 geschlossen hat</translation>
+    </message>
+    <message>
+        <source>the code&apos;s colour, shown since the %1 board closed</source>
+        <translation>die Farbe des Codes, gezeigt, seit sich das Brett %1 geschlossen hat</translation>
+    </message>
+    <message>
+        <source>%1 board</source>
+        <translation>Brett %1</translation>
+    </message>
+    <message>
+        <source>%1 result: %2</source>
+        <extracomment>A row&apos;s pegs: %1 is the row (&quot;SHAPES row 3&quot;), %2 what they say.</extracomment>
+        <translation>%1, Ergebnis: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A row&apos;s GUESS button: %1 is the button&apos;s words, %2 the row (&quot;SHAPES row 3&quot;).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>geschlossen</translation>
+    </message>
+    <message>
+        <source>open, row %1 is the current row</source>
+        <translation>offen, Reihe %1 ist die aktuelle Reihe</translation>
+    </message>
+    <message>
+        <source>peg %1: no result yet</source>
+        <translation>Stift %1: noch kein Ergebnis</translation>
+    </message>
+    <message>
+        <source>peg %1: %2</source>
+        <translation>Stift %1: %2</translation>
+    </message>
+    <message>
+        <source>judge the row: %1</source>
+        <extracomment>%1 lists the row&apos;s chips: &quot;heart, star, club, diamond&quot;.</extracomment>
+        <translation>die Reihe bewerten: %1</translation>
+    </message>
+    <message>
+        <source>round %1 score: none yet</source>
+        <translation>Punkte Runde %1: noch keine</translation>
+    </message>
+    <message>
+        <source>round %1 score %2</source>
+        <translation>Punkte Runde %1: %2</translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <extracomment>The middle of the window, between the boards.</extracomment>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>centre: %1</source>
+        <extracomment>A chip of the centre grid: &quot;centre: green club, available&quot;.</extracomment>
+        <translation>Mitte: %1</translation>
+    </message>
+    <message>
+        <source>total score %1</source>
+        <translation>Gesamtpunkte %1</translation>
+    </message>
+    <message>
+        <source>the pool of chips and the scores</source>
+        <translation>die Steine im Spiel und die Punkte</translation>
+    </message>
+    <message>
+        <source>still in the pool</source>
+        <translation>noch im Spiel</translation>
+    </message>
+    <message>
+        <source>no longer in the pool</source>
+        <translation>nicht mehr im Spiel</translation>
+    </message>
+    <message>
+        <source>not reached yet</source>
+        <translation>noch nicht erreicht</translation>
+    </message>
+    <message>
+        <source>the round in play</source>
+        <translation>die laufende Runde</translation>
+    </message>
+    <message>
+        <source>a finished round</source>
+        <translation>eine beendete Runde</translation>
+    </message>
+    <message>
+        <source>the game&apos;s total; lower is better</source>
+        <translation>die Summe des Spiels; weniger ist besser</translation>
+    </message>
+    <message>
+        <source>start a new game; this one&apos;s total score %1</source>
+        <translation>ein neues Spiel beginnen; dieses endete mit %1 Punkten</translation>
+    </message>
+    <message>
+        <source>start round %1</source>
+        <translation>Runde %1 beginnen</translation>
+    </message>
+</context>
+<context>
     <name>BoardWords</name>
     <message>
         <source>star</source>
@@ -269,12 +439,133 @@
         <source>THAT CHOICE COULD NOT BE SAVED</source>
         <translation>DIESE WAHL KONNTE NICHT GESPEICHERT WERDEN</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A High Scores button: its words (ACTIVE or INACTIVE) and its variant&apos;s title.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the variant new games play</source>
+        <translation>die Variante der neuen Spiele</translation>
+    </message>
+    <message>
+        <source>press to play this variant</source>
+        <translation>drücken, um diese Variante zu spielen</translation>
+    </message>
+    <message>
+        <source>%1: games played %2</source>
+        <translation>%1: Anzahl Spiele %2</translation>
+    </message>
+    <message>
+        <source>%1: average score %2</source>
+        <translation>%1: Durchschnitt %2</translation>
+    </message>
+    <message>
+        <source>%1: best score %2</source>
+        <translation>%1: Bestwert %2</translation>
+    </message>
+    <message>
+        <source>%1: no best score, no game played yet</source>
+        <translation>%1: kein Bestwert, noch kein Spiel gespielt</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <extracomment>An average score as a number: whole points, the language&apos;s decimal sign, tenths (&quot;45.7&quot;).</extracomment>
+        <translation>%1,%2</translation>
+    </message>
 </context>
 <context>
     <name>CCentreView</name>
     <message>
         <source>THIS GAME COULD NOT BE RECORDED</source>
         <translation>DIESES SPIEL KONNTE NICHT EINGETRAGEN WERDEN</translation>
+    </message>
+</context>
+<context>
+    <name>CGameNews</name>
+    <message>
+        <source>round %1 score %2</source>
+        <translation>Punkte Runde %1: %2</translation>
+    </message>
+    <message>
+        <source>new game, round %1 of %2</source>
+        <translation>neues Spiel, Runde %1 von %2</translation>
+    </message>
+    <message>
+        <source>round %1 of %2</source>
+        <translation>Runde %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 row %2: %3</source>
+        <extracomment>A row judged: &quot;SHAPES row 3: 1 right place, 2 right chip elsewhere&quot;.</extracomment>
+        <translation>%1, Reihe %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 board closed, solved; the code&apos;s shapes: %2</source>
+        <extracomment>%1 is the board&apos;s name, %2 the code&apos;s shapes or colours: &quot;star, heart, club, club&quot;.</extracomment>
+        <translation>Brett %1 geschlossen, gelöst; die Formen des Codes: %2</translation>
+    </message>
+    <message>
+        <source>%1 board closed, not solved; the code&apos;s shapes: %2</source>
+        <translation>Brett %1 geschlossen, nicht gelöst; die Formen des Codes: %2</translation>
+    </message>
+    <message>
+        <source>%1 board closed, solved; the code&apos;s colours: %2</source>
+        <translation>Brett %1 geschlossen, gelöst; die Farben des Codes: %2</translation>
+    </message>
+    <message>
+        <source>%1 board closed, not solved; the code&apos;s colours: %2</source>
+        <translation>Brett %1 geschlossen, nicht gelöst; die Farben des Codes: %2</translation>
+    </message>
+    <message>
+        <source>round %1 over, score %2</source>
+        <translation>Runde %1 vorbei, %2 Punkte</translation>
+    </message>
+    <message>
+        <source>Game over, total score %1, recorded in the high scores</source>
+        <extracomment>%2 is the note THIS GAME COULD NOT BE RECORDED.</extracomment>
+        <translation>Spiel vorbei, %1 Punkte insgesamt, in die Bestenliste eingetragen</translation>
+    </message>
+    <message>
+        <source>Game over, total score %1, %2</source>
+        <translation>Spiel vorbei, %1 Punkte insgesamt, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Vantel Instructions</source>
+        <translation>Vantel – Anleitung</translation>
+    </message>
+    <message>
+        <source>The instructions could not be opened.</source>
+        <translation>Die Anleitung konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CKeyboardPlay</name>
+    <message>
+        <source>%1 in slot %2</source>
+        <translation>%1 in Feld %2</translation>
+    </message>
+    <message>
+        <source>%1 copied into slot %2 of the current row</source>
+        <translation>%1 in Feld %2 der aktuellen Reihe kopiert</translation>
+    </message>
+</context>
+<context>
+    <name>CVantel2Dlg</name>
+    <message>
+        <source>menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>High Scores and Configuration...</source>
+        <translation>Bestenliste und Einstellungen …</translation>
     </message>
 </context>
 <context>
