@@ -33,10 +33,10 @@ Drawing Label(const QString& art, const QColor& colour)
 
 void AddPieces(Images& images)
 {
-    images.push_back({"sep_vert", {5, 577}, false, Solid(palette::kSeparatorOrange), false});
-    images.push_back({"sep_horiz", {586, 5}, false, Solid(palette::kSeparatorOrange), false});
-    images.push_back({"decimal_point", {20, 29}, false, DrawDecimalPoint, false});
-    images.push_back({"photo", {261, 571}, false, DrawPhoto, false});
+    images.push_back({"sep_vert", {5, 577}, false, Solid(palette::kSeparatorOrange)});
+    images.push_back({"sep_horiz", {586, 5}, false, Solid(palette::kSeparatorOrange)});
+    images.push_back({"decimal_point", {20, 29}, false, DrawDecimalPoint});
+    images.push_back({"photo", {261, 571}, false, DrawPhoto});
 }
 
 void AddLabels(Images& images)
@@ -54,7 +54,7 @@ void AddLabels(Images& images)
         {"title_variant2", 302, 21, palette::kLabelRed},
     };
     for (const auto& label : labels)
-        images.push_back({label.name, {label.width, label.height}, false, Label(label.name, label.colour), true});
+        images.push_back({label.name, {label.width, label.height}, false, Label(label.name, label.colour)});
 }
 
 // A button's images are named after its caption's art name, "U" up and "D" down.
@@ -66,8 +66,7 @@ void AddButton(Images& images, const QString& name, int width, ButtonStyle style
                           [=](QPainter& p, const QRectF& r) {
                               const ButtonLook look{style, picturewords::WordsOf(name), pressed ? down : up, pressed};
                               DrawButton(p, r, look);
-                          },
-                          true});
+                          }});
     }
 }
 
@@ -84,10 +83,10 @@ void AddButtons(Images& images)
 void AddIconAndCursors(Images& images)
 {
     for (int size : {VANTEL_ICON_SIZES})
-        images.push_back({QStringLiteral("icon_%1").arg(size), {size, size}, true, DrawIcon, false});
+        images.push_back({QStringLiteral("icon_%1").arg(size), {size, size}, true, DrawIcon});
     for (int id = kFirstCursor; id <= kLastCursor; ++id)
         images.push_back({QStringLiteral("cursor_%1").arg(id), {32, 32}, true,
-                          [id](QPainter& p, const QRectF& r) { DrawCursor(p, r, id); }, false});
+                          [id](QPainter& p, const QRectF& r) { DrawCursor(p, r, id); }});
 }
 
 }  // namespace
@@ -106,7 +105,7 @@ std::vector<ResourceImage> WordedImages()
 {
     Images worded;
     for (ResourceImage& image : ResourceImages()) {
-        if (image.worded) worded.push_back(std::move(image));
+        if (picturewords::ShowsWords(image.name)) worded.push_back(std::move(image));
     }
     return worded;
 }

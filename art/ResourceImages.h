@@ -16,8 +16,7 @@ struct ResourceImage {
     QString name;
     QSize size;
     bool withAlpha;
-    Drawing draw;
-    bool worded;   // shows words, drawn in the language of the moment
+    Drawing draw;   // words are drawn in the language of the moment
 };
 
 std::vector<ResourceImage> ResourceImages();

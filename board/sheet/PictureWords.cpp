@@ -54,4 +54,10 @@ QString WordsOf(const QString& art)
     return QString();
 }
 
+bool ShowsWords(const QString& image)
+{
+    const bool button = image.endsWith(QLatin1Char('U')) || image.endsWith(QLatin1Char('D'));
+    return !WordsOf(image).isEmpty() || (button && !WordsOf(image.chopped(1)).isEmpty());
+}
+
 }  // namespace picturewords

@@ -23,4 +23,8 @@ inline constexpr char kContext[] = "PictureWords";
 // The words of picture `art` in the player's language; empty for a picture without words.
 QString WordsOf(const QString& art);
 
+// Whether the image file `image` shows words: a label with words, or a button's up ("GUESSU") or
+// down ("GUESSD") image.
+bool ShowsWords(const QString& image);
+
 }  // namespace picturewords
