@@ -3,9 +3,9 @@
 // write access to the program's folder can replace, and the text browser lays some shapes out in
 // far more than linear time: nesting costs the square of its depth, a table inside a table doubles
 // the work of everything in it, a word without a break costs the square of its length. So a page
-// is measured in one pass, without laying it out, against bounds far above the shipped page (14,000
-// characters and 320 elements as counted here, 9 links, nesting 6 deep, no word over 17 characters,
-// no pictures), and refused beyond them.
+// is measured in one pass, without laying it out, against bounds far above the shipped pages (at
+// most 16,500 characters and 320 elements as counted here, 9 links, nesting 6 deep, no word over 20
+// characters, no pictures), and refused beyond them.
 
 #include <QStringList>
 #include <QStringView>
