@@ -1,5 +1,7 @@
 #include "CSpriteCell.h"
 
+#include <algorithm>
+
 CSpriteCell::CSpriteCell(sprites::Size copied, QWidget* parent) : QWidget(parent), m_copied(copied)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);   // the copied cell covers the whole control
@@ -8,5 +10,7 @@ CSpriteCell::CSpriteCell(sprites::Size copied, QWidget* parent) : QWidget(parent
 
 void CSpriteCell::paintEvent(QPaintEvent*)
 {
-    PaintSpriteCell(this, m_pSprites, Cell(), Copied());
+    // Of a copy taller than the control (the tray's side pieces) the control shows the top.
+    const sprites::Size copied = Copied();
+    PaintSpriteCell(this, m_pSprites, Cell(), {std::min(copied.w, m_copied.w), std::min(copied.h, m_copied.h)});
 }

@@ -58,6 +58,20 @@ QImage ReadSharp(const QString& folder, const QString& raw)
     return ReadImage(folder, CSpriteSheet::kFileName2x);
 }
 
+// `area` of `sheet`, in the sheet's own pixels, black where it reaches past the sheet.
+QImage AreaOf(const QPixmap& sheet, const QRect& area)
+{
+    if (sheet.isNull()) {
+        QImage black(area.size(), QImage::Format_RGB32);
+        black.fill(Qt::black);
+        return black;
+    }
+    // The picture behind a pixmap is shared, not copied; its copy pads what lies outside with 0.
+    QImage out = sheet.toImage().copy(area).convertToFormat(QImage::Format_RGB32);
+    out.setDevicePixelRatio(1.0);
+    return out;
+}
+
 }  // namespace
 
 bool CSpriteSheet::Load(const QString& folder)
@@ -117,15 +131,13 @@ void CSpriteSheet::SetLabels(bool on)
 {
     if (on == m_bLabels) return;
     m_bLabels = on;
-    m_labelled = QPixmap();   // drawn again when first needed; the scaled sheet stays
-    m_labelledFactor = 0.0;
+    m_fitted.clear();   // drawn again when first needed
 }
 
 void CSpriteSheet::ForgetCopies()
 {
     m_cells2x.clear();
-    m_scaled = m_labelled = QPixmap();
-    m_scaledFactor = m_labelledFactor = 0.0;
+    m_fitted.clear();
 }
 
 const QPixmap& CSpriteSheet::Sheet2x() const
@@ -139,59 +151,26 @@ const QPixmap& CSpriteSheet::Sheet2x() const
     return m_sheet2x;
 }
 
-const QPixmap& CSpriteSheet::Source(qreal devicePixelRatio, qreal* pixelsPerCell) const
-{
-    const qreal factor = m_scale * devicePixelRatio;
-    const QPixmap& plain = Unlabelled(factor, pixelsPerCell);
-    return m_bLabels ? LabelledFor(factor, plain, *pixelsPerCell) : plain;
-}
-
-const QPixmap& CSpriteSheet::Unlabelled(qreal factor, qreal* pixelsPerCell) const
+const QPixmap& CSpriteSheet::Source(qreal factor, qreal* pixelsPerCell) const
 {
     // Drawn art where it exists at this size: the plain sheet, or its sharp twin.
-    if (factor == 1.0 || (factor > 1.0 && Sheet2x().isNull())) {
-        *pixelsPerCell = 1.0;   // without the twin, Qt enlarges the plain cells as it copies
-        return Plain();
-    }
-    if (factor == 2.0) {
+    if (factor == 2.0 && !Sheet2x().isNull()) {
         *pixelsPerCell = 2.0;
         return m_sheet2x;
     }
-    *pixelsPerCell = factor;
-    return ScaledFor(factor);
-}
-
-const QPixmap& CSpriteSheet::ScaledFor(qreal factor) const
-{
-    if (factor == m_scaledFactor && !m_scaled.isNull()) return m_scaled;
-    const QSize size(qMax(1, qRound(m_size.width() * factor)), qMax(1, qRound(m_size.height() * factor)));
-    if (factor < 1.0) {
-        // Smaller than drawn: from the plain sheet, each pixel the average of those it covers.
-        m_scaled = Plain().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    } else {
-        // Larger: from the sharp sheet, never shrunk by half or more, so blending each pixel's
-        // nearest neighbours loses nothing, at half the cost of averaging.
-        QImage scaled(size, QImage::Format_RGB32);
-        QPainter painter(&scaled);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(QRect(QPoint(0, 0), size), m_sheet2x);
-        painter.end();
-        m_scaled = QPixmap::fromImage(std::move(scaled));
-    }
-    m_scaled.setDevicePixelRatio(1.0);
-    m_scaledFactor = factor;
-    return m_scaled;
+    *pixelsPerCell = 1.0;   // without the twin, Qt enlarges the plain cells as it copies
+    return Plain();
 }
 
 const QPixmap* CSpriteSheet::SharpCell(qreal devicePixelRatio, const QRect& cell, QSize shown) const
 {
     // Only where the sharp sheet is copied as it is, and the whole cell lies inside the sheet.
-    if (m_raw2x.isEmpty() || m_bLabels || m_scale * devicePixelRatio != 2.0) return nullptr;
+    if (m_raw2x.isEmpty() || m_scale * devicePixelRatio != 2.0) return nullptr;
     if (!QRect(QPoint(0, 0), m_size).contains(cell)) return nullptr;
     const qreal perShown = 2.0 / m_scale;
     const QSize extent(qRound(shown.width() * perShown), qRound(shown.height() * perShown));
     const QRect area(cell.topLeft() * 2, extent);
-    const auto key = std::make_tuple(area.x(), area.y(), area.width(), area.height());
+    const Key key(area.x(), area.y(), area.width(), area.height());
     const auto known = m_cells2x.find(key);
     if (known != m_cells2x.end()) return &known->second;
     QImage pixels = ReadRawPictureArea(m_raw2x, area);
@@ -201,26 +180,76 @@ const QPixmap* CSpriteSheet::SharpCell(qreal devicePixelRatio, const QRect& cell
     return &kept;
 }
 
-// Drawn at the size the cells are shown, so the numbers stay sharp at every scale.
-const QPixmap& CSpriteSheet::LabelledFor(qreal factor, const QPixmap& source, qreal pixelsPerCell) const
+QImage CSpriteSheet::SharpArea(const QRect& area) const
 {
-    if (factor == m_labelledFactor && !m_labelled.isNull()) return m_labelled;
-    m_labelled = source.copy();
-    DrawChipLabels(m_labelled, pixelsPerCell);
-    m_labelledFactor = factor;
-    return m_labelled;
+    const QRect pixels(area.topLeft() * 2, area.size() * 2);
+    if (!m_raw2x.isEmpty() && QRect(QPoint(0, 0), m_size).contains(area)) {
+        QImage read = ReadRawPictureArea(m_raw2x, pixels);
+        if (!read.isNull()) return read;
+    }
+    if (Sheet2x().isNull()) return {};
+    return AreaOf(m_sheet2x, pixels);
+}
+
+const QPixmap& CSpriteSheet::Fitted(const QRect& area, QSize pixels, qreal factor) const
+{
+    const auto key = std::make_pair(Key(area.x(), area.y(), area.width(), area.height()),
+                                    Key(pixels.width(), pixels.height(), 0, 0));
+    const auto known = m_fitted.find(key);
+    if (known != m_fitted.end()) return known->second;
+    // Larger than drawn from the sharp sheet, smaller from the plain one; each cell scaled on its
+    // own, so its edges never blend with the black around it in the sheet.
+    QImage cell = factor > 1.0 ? SharpArea(area) : QImage();
+    if (cell.isNull()) cell = AreaOf(Plain(), area);
+    if (cell.size() != pixels) cell = cell.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    cell = cell.convertToFormat(QImage::Format_RGB32);
+    if (m_bLabels) {
+        // Drawn at the size the cell is shown, so the numbers stay sharp at every scale.
+        QPainter painter(&cell);
+        painter.scale(qreal(pixels.width()) / area.width(), qreal(pixels.height()) / area.height());
+        painter.translate(-area.topLeft());
+        DrawChipLabels(painter, area);
+    }
+    QPixmap& kept = m_fitted[key];
+    kept = QPixmap::fromImage(std::move(cell));
+    return kept;
+}
+
+// A control covers the device pixels its rectangle's corners round to, as Qt clips it; where the
+// pixel ratio is fractional its edges fall between pixels, and a copy drawn over the rectangle
+// would leave the last row or column it owns unpainted. The cell is drawn over exactly those
+// pixels instead, so neighbouring controls meet without a seam.
+void CSpriteSheet::DrawFitted(QPainter& painter, const QRect& area, QSize shown, qreal factor) const
+{
+    const QTransform toDevice = painter.deviceTransform();
+    const QPoint from = toDevice.map(QPointF(0, 0)).toPoint();
+    const QPoint to = toDevice.map(QPointF(shown.width(), shown.height())).toPoint();
+    const QSize pixels(to.x() - from.x(), to.y() - from.y());
+    if (pixels.isEmpty() || area.isEmpty()) return;
+    const QPixmap& fitted = Fitted(area, pixels, factor);
+    painter.save();
+    painter.setWorldTransform(toDevice.inverted());
+    painter.drawPixmap(from, fitted);
+    painter.restore();
 }
 
 void CSpriteSheet::Draw(QPainter& painter, sprites::Cell cell, sprites::Size size, QSize shown) const
 {
     const qreal dpr = painter.device()->devicePixelRatioF();
+    const qreal factor = m_scale * dpr;
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    // Anywhere but at a whole pixel ratio with the board at its drawn size or twice it, and
+    // wherever numbers go on the chips, the cell is fitted to the control's pixels.
+    if (m_bLabels || dpr != std::floor(dpr) || (factor != 1.0 && factor != 2.0)) {
+        DrawFitted(painter, QRect(cell.x, cell.y, size.w, size.h), shown, factor);
+        return;
+    }
     if (const QPixmap* sharp = SharpCell(dpr, QRect(cell.x, cell.y, size.w, size.h), shown)) {
         painter.drawPixmap(QRectF(QPointF(0, 0), shown), *sharp, QRectF(sharp->rect()));
         return;
     }
     qreal k = 1.0;
-    const QPixmap& source = Source(dpr, &k);
+    const QPixmap& source = Source(factor, &k);
     const qreal perShown = k / m_scale;   // source pixels per pixel of the control
     // A cell reaching past the sheet (a small sheet, or a value the game never writes) copies
     // only what is there; the rest stays black rather than showing stale pixels.

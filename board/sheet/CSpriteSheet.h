@@ -10,6 +10,7 @@
 
 #include <map>
 #include <tuple>
+#include <utility>
 
 #include "SpriteGeometry.h"
 
@@ -37,8 +38,8 @@ public:
     void SetLabels(bool on);
     bool Labels() const { return m_bLabels; }
 
-    // Copies one cell, `size` pixels at scale 1, opaque, over `shown` (the control's own size),
-    // starting at the painter's origin.
+    // Copies one cell, of which the control shows `size` pixels at scale 1, opaque, over `shown`
+    // (the control's own size), starting at the painter's origin.
     void Draw(QPainter& painter, sprites::Cell cell, sprites::Size size, QSize shown) const;
 
     const QPixmap& Pixmap() const { return Plain(); }
@@ -48,16 +49,20 @@ private:
     const QPixmap& Plain() const;
     // The sharp twin, read on first use; empty when absent or not exactly twice the size.
     const QPixmap& Sheet2x() const;
-    // The sheet to copy from at this pixel density, and how many of its pixels a pixel of the
-    // plain sheet spans.
-    const QPixmap& Source(qreal devicePixelRatio, qreal* pixelsPerCell) const;
-    const QPixmap& Unlabelled(qreal factor, qreal* pixelsPerCell) const;
-    const QPixmap& ScaledFor(qreal factor) const;
-    const QPixmap& LabelledFor(qreal factor, const QPixmap& source, qreal pixelsPerCell) const;
+    // The sheet to copy from as it is, at a whole pixel ratio and a board at its drawn size or
+    // twice it, and how many of its pixels a pixel of the plain sheet spans.
+    const QPixmap& Source(qreal factor, qreal* pixelsPerCell) const;
     // The cell at `cell` of the plain sheet, shown over `shown`, read alone from the sharp twin's
     // raw form; null where it is not copied from the sharp twin as it is, or cannot be read.
     const QPixmap* SharpCell(qreal devicePixelRatio, const QRect& cell, QSize shown) const;
-    // Drops the sheets made from this one; they are made again when first needed.
+    // `area` of the plain sheet in the sharp twin's pixels, read alone where it can be; black
+    // where it lies past the sheet; null without a sharp twin.
+    QImage SharpArea(const QRect& area) const;
+    // Draws `area` of the plain sheet over every device pixel of the control's `shown` size.
+    void DrawFitted(QPainter& painter, const QRect& area, QSize shown, qreal factor) const;
+    // `area` drawn at `pixels` device pixels for the present labels, made once.
+    const QPixmap& Fitted(const QRect& area, QSize pixels, qreal factor) const;
+    // Drops the pictures made from this sheet; they are made again when first needed.
     void ForgetCopies();
 
     mutable QPixmap m_sheet;
@@ -68,12 +73,10 @@ private:
     mutable QPixmap m_sheet2x;
     mutable bool m_bLooked2x = true;
     QString m_raw2x;   // the sharp twin's raw form, when it may be read
-    mutable std::map<std::tuple<int, int, int, int>, QPixmap> m_cells2x;   // its cells read so far
-    mutable QPixmap m_scaled;
-    mutable qreal m_scaledFactor = 0.0;
+    using Key = std::tuple<int, int, int, int>;
+    mutable std::map<Key, QPixmap> m_cells2x;   // its cells read so far
+    mutable std::map<std::pair<Key, Key>, QPixmap> m_fitted;   // cells fitted to controls' pixels
     bool m_bLabels = false;
-    mutable QPixmap m_labelled;
-    mutable qreal m_labelledFactor = 0.0;
 };
 
 // Paints `cell` of `sheet` over the whole of `widget`, or black when there is no sheet.
