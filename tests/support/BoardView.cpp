@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
+#include <algorithm>
 
 #include "ScaledLayout.h"
 
@@ -14,6 +16,25 @@ QRect Place(layout::Member member, int board, int index, sprites::Size size)
             return {layout::DuToPxX(e.x), layout::DuToPxY(e.y), size.w, size.h};
     }
     return {};
+}
+
+// The frame's pieces and the centre's separators, where they stand at scale 1.
+std::vector<QRect> FramePieces()
+{
+    using layout::Member;
+    std::vector<QRect> pieces;
+    for (const layout::Entry& e : layout::MainLayout()) {
+        const QString art = QString::fromLatin1(e.art == nullptr ? "" : e.art);
+        QSize size;
+        if (e.member == Member::Bars) size = {sprites::kBarSize.w, sprites::kBarSize.h};
+        else if (e.member == Member::CodeSides || e.member == Member::RowSides || e.member == Member::TraySides)
+            size = {sprites::kSideWidth, sprites::kSideHeight};
+        else if (art == QLatin1String("sep_vert")) size = {5, 577};
+        else if (art == QLatin1String("sep_horiz")) size = {586, 5};
+        else continue;
+        pieces.emplace_back(QPoint(layout::DuToPxX(e.x), layout::DuToPxY(e.y)), size);
+    }
+    return pieces;
 }
 
 // Inside the smallest a button can be: 64 by 24 without its art.
@@ -115,6 +136,32 @@ bool BoardView::IsBlack(const QImage& shot, const QRect& where)
         for (int x = 0; x < part.width(); ++x)
             if (qGray(part.pixel(x, y)) > 16) return false;
     return true;
+}
+
+QString BoardView::FirstSeam(const QImage& shot) const
+{
+    const std::vector<QRect> pieces = FramePieces();
+    const auto centreY = [&](const QRect& r) { return static_cast<int>(m_origin.y() + (r.top() + r.height() / 2.0) * m_scale); };
+    for (const QRect& rod : pieces) {
+        if (rod.width() > rod.height()) continue;
+        // Along the rod's centre line, to each piece it meets above or below: a rod or a bar across it.
+        const double x = rod.x() + rod.width() / 2.0;
+        const int sx = static_cast<int>(m_origin.x() + x * m_scale);
+        for (const QRect& other : pieces) {
+            const bool meets = other.top() < rod.top() ? other.bottom() + 1 >= rod.top()
+                                                       : other.top() > rod.top() && other.top() <= rod.bottom() + 1;
+            if (other == rod || !meets || x < other.left() || x >= other.left() + other.width()) continue;
+            const int a = centreY(rod), b = centreY(other);
+            for (int y = std::min(a, b); y <= std::max(a, b); ++y) {
+                const QRgb p = shot.pixel(sx, y);
+                if (std::max({qRed(p), qGreen(p), qBlue(p)}) < 120)
+                    return QStringLiteral("a dark pixel %1 at (%2, %3) where the pieces at (%4, %5) and (%6, %7) meet")
+                        .arg(p & 0xFFFFFF, 6, 16, QLatin1Char('0')).arg(sx).arg(y)
+                        .arg(rod.x()).arg(rod.y()).arg(other.x()).arg(other.y());
+            }
+        }
+    }
+    return {};
 }
 
 bool BoardView::ShowsChip(const QImage& shot, const QRect& where, int value) const

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QString>
 
 #include "MainLayout.h"
 #include "SpriteGeometry.h"
@@ -36,6 +37,11 @@ public:
     bool ShowsDigit(const QImage& shot, const QRect& where, int value) const;
     // The peg value 0 to 3 shown at `where`, or -1 when it is none of them.
     int ReadPeg(const QImage& shot, const QRect& where) const;
+
+    // The first place where two of the frame's pieces meet with a dark pixel between them (a seam),
+    // walked along the rod from the middle of one piece to the middle of the next; empty when
+    // there is none. Every piece is open and bright, as at a game's start.
+    QString FirstSeam(const QImage& shot) const;
 
     // Nearly every pixel alike: the window is copied from the sheet unscaled.
     static bool Alike(const QImage& a, const QImage& b);
