@@ -74,6 +74,7 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
     m_controls.BindSprites(&m_sprites);
     // The first game is set up and drawn before the window is first shown.
     m_game.StartFirstGame();
+    m_sprites.Prefetch(m_controls.ShownCells());   // while the window is being shown
 }
 
 CVantel2Dlg::~CVantel2Dlg()

@@ -30,15 +30,17 @@ QPixmap ReadSheet(const QString& folder, const char* name)
     return QPixmap::fromImage(ReadImage(folder, name));
 }
 
-// The sharp twin's raw form, when it was written from the PNG beside it (not older than it: a
-// player's own PNG put in later wins) and is exactly twice the plain sheet; else empty.
-QString UsableRaw(const QString& folder, QSize plain)
+// Opens the sharp twin's cells when they were written from the PNG beside it (not older than it:
+// a player's own PNG put in later wins) and are exactly twice the plain sheet.
+bool OpenSharpCells(const QString& folder, QSize plain, CellPicture& cells)
 {
     const QDir dir(folder);
     const QFileInfo png(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2x)));
-    const QFileInfo raw(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2xRaw)));
-    if (!png.exists() || !raw.exists() || raw.lastModified() < png.lastModified()) return {};
-    return RawPictureSize(raw.filePath()) == plain * 2 ? raw.filePath() : QString();
+    const QFileInfo file(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2xCells)));
+    if (!png.exists() || !file.exists() || file.lastModified() < png.lastModified()) return false;
+    if (cells.Open(file.filePath()) && cells.Size() == plain * 2) return true;
+    cells.Close();
+    return false;
 }
 
 // The plain sheet's size, from its header alone.
@@ -47,15 +49,6 @@ QSize PlainSize(const QString& folder)
     QFile file;
     if (!OpenPictureFile(QDir(folder).filePath(QString::fromLatin1(CSpriteSheet::kFileName)), file)) return {};
     return QImageReader(&file).size();
-}
-
-QImage ReadSharp(const QString& folder, const QString& raw)
-{
-    if (!raw.isEmpty()) {
-        QImage sharp = ReadRawPicture(raw);
-        if (!sharp.isNull()) return sharp;
-    }
-    return ReadImage(folder, CSpriteSheet::kFileName2x);
 }
 
 // `area` of `sheet`, in the sheet's own pixels, black where it reaches past the sheet.
@@ -76,24 +69,24 @@ QImage AreaOf(const QPixmap& sheet, const QRect& area)
 
 bool CSpriteSheet::Load(const QString& folder)
 {
+    TakePrefetched();
     m_sheet = m_sheet2x = QPixmap();
     ForgetCopies();
     m_folder = folder;
     m_size = QSize();
-    m_raw2x.clear();
+    m_sharpCells.Close();
     const bool dense = qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0;
-    // A high-DPI screen copies every cell from the sharp twin; from its raw form it reads only the
-    // cells it shows, and the plain sheet is read only if something asks for it.
+    // A high-DPI screen copies every cell from the sharp twin; from its cells file it reads only
+    // the cells it shows, and the plain sheet is read only if something asks for it.
     if (dense) {
         const QSize plain = PlainSize(folder);
-        m_raw2x = plain.isEmpty() ? QString() : UsableRaw(folder, plain);
-        if (!m_raw2x.isEmpty()) m_size = plain;
+        if (!plain.isEmpty() && OpenSharpCells(folder, plain, m_sharpCells)) m_size = plain;
     }
-    m_bPlainRead = m_raw2x.isEmpty();
+    m_bPlainRead = !m_sharpCells.IsOpen();
     if (m_bPlainRead) {
         m_sheet = ReadSheet(folder, kFileName);
         m_size = m_sheet.size();
-        if (!m_size.isEmpty()) m_raw2x = UsableRaw(folder, m_size);
+        if (!m_size.isEmpty()) OpenSharpCells(folder, m_size, m_sharpCells);
     }
     // The sharp twin is four times the plain sheet's size and most screens never need it, so it
     // is read when a high-DPI screen or a large board first asks for it.
@@ -113,10 +106,11 @@ const QPixmap& CSpriteSheet::Plain() const
 
 void CSpriteSheet::Release()
 {
+    TakePrefetched();
     m_sheet = m_sheet2x = QPixmap();
     ForgetCopies();
     m_bLooked2x = m_bPlainRead = true;
-    m_raw2x.clear();
+    m_sharpCells.Close();
     m_size = QSize();
 }
 
@@ -134,8 +128,32 @@ void CSpriteSheet::SetLabels(bool on)
     m_fitted.clear();   // drawn again when first needed
 }
 
+void CSpriteSheet::Prefetch(std::vector<QRect> cells)
+{
+    TakePrefetched();
+    const bool twice = qGuiApp != nullptr && qGuiApp->devicePixelRatio() * m_scale == 2.0;
+    if (!twice || !m_sharpCells.IsOpen()) return;
+    const CellPicture* file = &m_sharpCells;
+    m_prefetch = std::async(std::launch::async, [file, cells = std::move(cells)] {
+        std::vector<std::pair<Key, QImage>> read;
+        for (const QRect& cell : cells) {
+            const QRect area(cell.topLeft() * 2, cell.size() * 2);
+            read.emplace_back(Key(area.x(), area.y(), area.width(), area.height()), file->Read(area));
+        }
+        return read;
+    });
+}
+
+void CSpriteSheet::TakePrefetched() const
+{
+    if (!m_prefetch.valid()) return;
+    for (auto& [key, pixels] : m_prefetch.get())
+        if (!pixels.isNull()) m_cells2x[key] = QPixmap::fromImage(std::move(pixels));
+}
+
 void CSpriteSheet::ForgetCopies()
 {
+    TakePrefetched();
     m_cells2x.clear();
     m_fitted.clear();
 }
@@ -144,7 +162,10 @@ const QPixmap& CSpriteSheet::Sheet2x() const
 {
     if (m_bLooked2x) return m_sheet2x;
     m_bLooked2x = true;
-    m_sheet2x = QPixmap::fromImage(ReadSharp(m_folder, m_raw2x));
+    TakePrefetched();
+    QImage sharp = m_sharpCells.ReadAll();
+    if (sharp.isNull()) sharp = ReadImage(m_folder, kFileName2x);
+    m_sheet2x = QPixmap::fromImage(std::move(sharp));
     // A high-resolution sheet that does not match the plain one would put cells in the wrong place.
     if (m_sheet2x.size() != m_size * 2) m_sheet2x = QPixmap();
     m_sheet2x.setDevicePixelRatio(2.0);
@@ -165,7 +186,8 @@ const QPixmap& CSpriteSheet::Source(qreal factor, qreal* pixelsPerCell) const
 const QPixmap* CSpriteSheet::SharpCell(qreal devicePixelRatio, const QRect& cell, QSize shown) const
 {
     // Only where the sharp sheet is copied as it is, and the whole cell lies inside the sheet.
-    if (m_raw2x.isEmpty() || m_scale * devicePixelRatio != 2.0) return nullptr;
+    if (!m_sharpCells.IsOpen() || m_scale * devicePixelRatio != 2.0) return nullptr;
+    TakePrefetched();
     if (!QRect(QPoint(0, 0), m_size).contains(cell)) return nullptr;
     const qreal perShown = 2.0 / m_scale;
     const QSize extent(qRound(shown.width() * perShown), qRound(shown.height() * perShown));
@@ -173,7 +195,7 @@ const QPixmap* CSpriteSheet::SharpCell(qreal devicePixelRatio, const QRect& cell
     const Key key(area.x(), area.y(), area.width(), area.height());
     const auto known = m_cells2x.find(key);
     if (known != m_cells2x.end()) return &known->second;
-    QImage pixels = ReadRawPictureArea(m_raw2x, area);
+    QImage pixels = m_sharpCells.Read(area);
     if (pixels.isNull()) return nullptr;   // changed since; the whole sheet is read instead
     QPixmap& kept = m_cells2x[key];
     kept = QPixmap::fromImage(std::move(pixels));
@@ -183,10 +205,9 @@ const QPixmap* CSpriteSheet::SharpCell(qreal devicePixelRatio, const QRect& cell
 QImage CSpriteSheet::SharpArea(const QRect& area) const
 {
     const QRect pixels(area.topLeft() * 2, area.size() * 2);
-    if (!m_raw2x.isEmpty() && QRect(QPoint(0, 0), m_size).contains(area)) {
-        QImage read = ReadRawPictureArea(m_raw2x, pixels);
-        if (!read.isNull()) return read;
-    }
+    TakePrefetched();
+    QImage read = m_sharpCells.Read(pixels);
+    if (!read.isNull()) return read;
     if (Sheet2x().isNull()) return {};
     return AreaOf(m_sheet2x, pixels);
 }
