@@ -2,6 +2,7 @@
 
 #include <QtEndian>
 
+#include <zdict.h>
 #include <zstd.h>
 
 #include <cstring>
@@ -16,7 +17,9 @@
 namespace {
 
 constexpr char kMagic[] = "VCELLZ\r\n";
-constexpr qint64 kHeader = 20;
+constexpr qint64 kHeader = 24;
+constexpr quint32 kMaxDictionary = 1 << 20;
+constexpr size_t kDictionary = 112640;    // zstd's own advice for a trained dictionary
 constexpr qint64 kIndexEntry = 20;
 constexpr quint32 kMaxSide = 16384;       // far beyond any sheet; keeps a bad header's sizes sane
 constexpr quint32 kMaxCells = 65536;
@@ -78,38 +81,86 @@ bool ReadAt(QFile& file, qint64 at, char* to, qint64 bytes)
 
 }  // namespace
 
+namespace {
+
+// A dictionary learnt from the cells, which share much (the same chips in six colours); empty
+// where there are too few of them to learn from.
+QByteArray LearnDictionary(const std::vector<QByteArray>& cells)
+{
+    QByteArray samples;
+    std::vector<size_t> sizes;
+    for (const QByteArray& c : cells) {
+        samples += c;
+        sizes.push_back(size_t(c.size()));
+    }
+    QByteArray dictionary(qsizetype(kDictionary), Qt::Uninitialized);
+    const size_t n = ZDICT_trainFromBuffer(dictionary.data(), kDictionary, samples.constData(), sizes.data(),
+                                           unsigned(sizes.size()));
+    if (ZDICT_isError(n)) return {};
+    dictionary.truncate(qsizetype(n));
+    return dictionary;
+}
+
+}  // namespace
+
 bool WriteCellPicture(const QImage& image, const std::vector<QRect>& cells, const QString& path, int level)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     if (rgb.isNull()) return false;
+    std::vector<QByteArray> pixels;
+    for (const QRect& cell : cells) {
+        if (cell.isEmpty() || !rgb.rect().contains(cell)) return false;
+        pixels.push_back(CellBytes(rgb, cell));
+    }
+    const QByteArray dictionary = LearnDictionary(pixels);
     std::unique_ptr<ZSTD_CCtx, size_t (*)(ZSTD_CCtx*)> encoder(ZSTD_createCCtx(), ZSTD_freeCCtx);
     if (!encoder) return false;
     ZSTD_CCtx_setParameter(encoder.get(), ZSTD_c_compressionLevel, level);
     ZSTD_CCtx_setParameter(encoder.get(), ZSTD_c_checksumFlag, 1);   // a changed byte reads as broken
-    QByteArray index(kMagic, 8);
-    Put(index, quint32(rgb.width()));
-    Put(index, quint32(rgb.height()));
-    Put(index, quint32(cells.size()));
-    QByteArray pixels;
-    for (const QRect& cell : cells) {
-        if (cell.isEmpty() || !rgb.rect().contains(cell)) return false;
-        const QByteArray packed = Compress(encoder.get(), CellBytes(rgb, cell));
+    if (ZSTD_isError(ZSTD_CCtx_loadDictionary(encoder.get(), dictionary.constData(), size_t(dictionary.size()))))
+        return false;
+    QByteArray head(kMagic, 8);
+    for (qsizetype v : {qsizetype(rgb.width()), qsizetype(rgb.height()), qsizetype(cells.size()), dictionary.size()})
+        Put(head, quint32(v));
+    head += dictionary;
+    QByteArray packedCells;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const QByteArray packed = Compress(encoder.get(), pixels[i]);
         if (packed.isEmpty()) return false;
-        for (int v : {cell.x(), cell.y(), cell.width(), cell.height(), int(packed.size())}) Put(index, quint32(v));
-        pixels += packed;
+        const QRect& c = cells[i];
+        for (int v : {c.x(), c.y(), c.width(), c.height(), int(packed.size())}) Put(head, quint32(v));
+        packedCells += packed;
     }
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(index) == index.size() &&
-           file.write(pixels) == pixels.size() && file.flush();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(head) == head.size() &&
+           file.write(packedCells) == packedCells.size() && file.flush();
 }
 
 void CellPicture::FreeDecoder::operator()(ZSTD_DCtx_s* decoder) const { ZSTD_freeDCtx(decoder); }
+
+// The decoder is made, with the cells' dictionary, when the first cell is read: a program that
+// opens the file and never reads from it spends nothing on it.
+bool CellPicture::MakeDecoder() const
+{
+    if (m_decoder) return true;
+    QByteArray dictionary(qsizetype(m_dictionaryBytes), Qt::Uninitialized);
+    if (!ReadAt(m_file, kHeader, dictionary.data(), m_dictionaryBytes)) return false;
+    m_decoder.reset(ZSTD_createDCtx());
+    // Kept by the decoder for every cell it decodes; none where the cells share none.
+    if (m_decoder && !ZSTD_isError(ZSTD_DCtx_loadDictionary(m_decoder.get(), dictionary.constData(),
+                                                           size_t(dictionary.size()))))
+        return true;
+    m_decoder.reset();
+    return false;
+}
 
 void CellPicture::Close()
 {
     m_file.close();
     m_size = QSize();
     m_cells.clear();
+    m_dictionaryBytes = 0;
+    m_decoder.reset();
 }
 
 bool CellPicture::Open(const QString& path)
@@ -117,17 +168,21 @@ bool CellPicture::Open(const QString& path)
     Close();
     if (!OpenPictureFile(path, m_file)) return false;
     const QByteArray header = m_file.read(kHeader);
-    const quint32 width = header.size() == kHeader ? Word(header, 8) : 0;
-    const quint32 height = header.size() == kHeader ? Word(header, 12) : 0;
-    const quint32 count = header.size() == kHeader ? Word(header, 16) : 0;
+    const bool ours = header.size() == kHeader && header.startsWith(QByteArray(kMagic, 8));
+    const quint32 width = ours ? Word(header, 8) : 0;
+    const quint32 height = ours ? Word(header, 12) : 0;
+    const quint32 count = ours ? Word(header, 16) : 0;
+    const quint32 dictionaryBytes = ours ? Word(header, 20) : 0;
     const qint64 size = m_file.size();
-    if (!header.startsWith(QByteArray(kMagic, 8)) || width == 0 || height == 0 || width > kMaxSide ||
-        height > kMaxSide || count > kMaxCells || kHeader + count * kIndexEntry > size) {
+    const qint64 indexAt = kHeader + dictionaryBytes;
+    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide || count > kMaxCells ||
+        dictionaryBytes > kMaxDictionary || indexAt + count * kIndexEntry > size || !m_file.seek(indexAt)) {
         Close();
         return false;
     }
+    m_dictionaryBytes = dictionaryBytes;
     const QByteArray index = m_file.read(count * kIndexEntry);
-    qint64 at = kHeader + count * kIndexEntry;
+    qint64 at = indexAt + count * kIndexEntry;
     const QRect whole(0, 0, int(width), int(height));
     for (quint32 i = 0; i < count && index.size() == count * kIndexEntry; ++i) {
         const qint64 e = i * kIndexEntry;
@@ -156,10 +211,9 @@ QImage CellPicture::Read(const QRect& area) const
         if (!ReadAt(m_file, cell.at, packed.data(), cell.bytes)) return {};   // cut short since
         const size_t expected = size_t(cell.rect.width()) * size_t(cell.rect.height()) * kPixelBytes;
         if (ZSTD_getFrameContentSize(packed.constData(), size_t(packed.size())) != expected) return {};
-        if (!m_decoder) m_decoder.reset(ZSTD_createDCtx());
         const std::unique_ptr<uchar[]> bytes(new (std::nothrow) uchar[expected]);
         QImage pixels(cell.rect.size(), QImage::Format_RGB32);
-        if (!m_decoder || !bytes || pixels.isNull()) return {};
+        if (!MakeDecoder() || !bytes || pixels.isNull()) return {};
         const size_t n = ZSTD_decompressDCtx(m_decoder.get(), bytes.get(), expected, packed.constData(),
                                              size_t(packed.size()));
         if (ZSTD_isError(n) || n != expected) return {};

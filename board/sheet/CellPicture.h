@@ -3,7 +3,9 @@
 // shows only some of them reads and decodes only those: the sharp sprite sheet, of which a board
 // shows a third. Little-endian throughout:
 //
-//   "VCELLZ\r\n", the picture's width and height, the number of cells (32-bit each);
+//   "VCELLZ\r\n", the picture's width and height, the number of cells and the length of the
+//   dictionary (32-bit each);
+//   the dictionary: a Zstandard dictionary the cells share, learnt from them (none if 0 long);
 //   for every cell its x, y, width, height and the length of its compressed pixels (32-bit each);
 //   then every cell's pixels, one Zstandard frame each, back to back in the index's order, to the
 //   end of the file: the cell's rows of pixels, 3 bytes each (red, green, blue), nothing between
@@ -57,8 +59,11 @@ private:
         void operator()(ZSTD_DCtx_s* decoder) const;
     };
 
+    bool MakeDecoder() const;
+
     mutable QFile m_file;
     QSize m_size;
+    qint64 m_dictionaryBytes = 0;   // right after the header
     std::vector<Cell> m_cells;
-    mutable std::unique_ptr<ZSTD_DCtx_s, FreeDecoder> m_decoder;   // made on the first read
+    mutable std::unique_ptr<ZSTD_DCtx_s, FreeDecoder> m_decoder;   // with the cells' dictionary
 };

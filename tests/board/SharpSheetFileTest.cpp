@@ -109,16 +109,19 @@ TEST(CellPicture, ACellPictureCutShortLengthenedOrChangedReadsAsMissing)
         bytes[at] = char(bytes[at] ^ 0x5a);
         return bytes;
     };
-    // The header is 20 bytes, then 20 for each cell: x, y, width, height, length.
-    const quint32 firstLength = qFromLittleEndian<quint32>(good.constData() + 20 + 16);
-    const quint32 secondLength = qFromLittleEndian<quint32>(good.constData() + 40 + 16);
+    // The header is 24 bytes; too few cells to learn a dictionary from, so none; then 20 bytes for
+    // each cell: x, y, width, height, length.
+    ASSERT_EQ(qFromLittleEndian<quint32>(good.constData() + 20), 0u);
+    const quint32 firstLength = qFromLittleEndian<quint32>(good.constData() + 24 + 16);
+    const quint32 secondLength = qFromLittleEndian<quint32>(good.constData() + 44 + 16);
     const QByteArray broken[] = {
         good.left(good.size() - 1), good + 'x', good.left(10), changed(0),
         word(good, 8, 0),                  // no width
         word(good, 8, 0x7f000000),         // a width of about two thousand million
-        word(good, 40, 250),               // the second cell reaching past the picture
-        word(word(good, 36, firstLength + 1), 56, secondLength - 1),   // a byte moved from one cell to the other
-        changed(20 + 2 * 20 + 30),         // a byte inside the first cell's pixels
+        word(good, 20, 4000),              // a dictionary reaching past the file
+        word(good, 44, 250),               // the second cell reaching past the picture
+        word(word(good, 40, firstLength + 1), 60, secondLength - 1),   // a byte moved from one cell to the other
+        changed(24 + 2 * 20 + 30),         // a byte inside the first cell's pixels
     };
     for (const QByteArray& bytes : broken) {
         ASSERT_TRUE(Write(path, bytes));
