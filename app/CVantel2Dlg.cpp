@@ -14,6 +14,7 @@
 #include "CAboutDlg.h"
 #include "CAccessibleControl.h"
 #include "CHelpWindow.h"
+#include "DialogOverGame.h"
 #include "QuitQuestion.h"
 #include "StatsFiles.h"
 #include "VantelEvents.h"
@@ -280,7 +281,7 @@ void CVantel2Dlg::OpenHighScores()
 {
     CAboutDlg dlg(m_dataBase, m_appFolder, this);
     dlg.FitToScreen();
-    dlg.exec();
+    dialogovergame::Run(dlg);
 }
 
 // Every game starts here; a note about the last one goes with it.

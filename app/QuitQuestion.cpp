@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+#include "DialogOverGame.h"
+
 namespace quitquestion {
 
 std::unique_ptr<QMessageBox> Create(QWidget* parent)
@@ -21,7 +23,7 @@ std::unique_ptr<QMessageBox> Create(QWidget* parent)
 bool Ask(QWidget* parent)
 {
     const std::unique_ptr<QMessageBox> box = Create(parent);
-    box->exec();
+    dialogovergame::Run(*box);
     return box->clickedButton() != nullptr && box->buttonRole(box->clickedButton()) == QMessageBox::DestructiveRole;
 }
 

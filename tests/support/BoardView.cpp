@@ -90,10 +90,6 @@ void BoardView::SetScale(double scale, QPoint origin)
 {
     m_scale = scale;
     m_origin = origin;
-    // Scaled as the game scales it: smoothly, from the plain sheet for a smaller board.
-    m_scaledSheet = scale == 1.0 ? m_sheet
-                                 : m_sheet.scaled(QSize(qRound(m_sheet.width() * scale), qRound(m_sheet.height() * scale)),
-                                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QRect BoardView::Map(const QRect& r) const { return boardscale::Scaled(r, m_scale).translated(m_origin); }
@@ -104,11 +100,11 @@ QPoint BoardView::Map(QPoint p) const
            m_origin;
 }
 
-QImage BoardView::Cell(sprites::Cell c, QSize shown) const
+QImage BoardView::Cell(sprites::Cell c, sprites::Size size, QSize shown) const
 {
-    const QImage& sheet = m_scaledSheet.isNull() ? m_sheet : m_scaledSheet;
-    return sheet.copy(static_cast<int>(std::lround(c.x * m_scale)), static_cast<int>(std::lround(c.y * m_scale)),
-                      shown.width(), shown.height());
+    // Scaled as the game scales it: each cell on its own, smoothly, to the pixels that show it.
+    const QImage cell = m_sheet.copy(c.x, c.y, size.w, size.h);
+    return cell.size() == shown ? cell : cell.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 bool BoardView::Alike(const QImage& a, const QImage& b)
@@ -167,13 +163,13 @@ QString BoardView::FirstSeam(const QImage& shot) const
 bool BoardView::ShowsChip(const QImage& shot, const QRect& where, int value) const
 {
     const QRect at = Map(where);
-    return Alike(shot.copy(at), Cell(sprites::GuessChipCell(value), at.size()));
+    return Alike(shot.copy(at), Cell(sprites::GuessChipCell(value), sprites::kChipSize, at.size()));
 }
 
 bool BoardView::ShowsDigit(const QImage& shot, const QRect& where, int value) const
 {
     const QRect at = Map(where);
-    return Alike(shot.copy(at), Cell(sprites::NumbersCell(value), at.size()));
+    return Alike(shot.copy(at), Cell(sprites::NumbersCell(value), sprites::kDigitSize, at.size()));
 }
 
 int BoardView::ReadPeg(const QImage& shot, const QRect& where) const
@@ -181,6 +177,6 @@ int BoardView::ReadPeg(const QImage& shot, const QRect& where) const
     const QRect at = Map(where);
     const QImage part = shot.copy(at);
     for (int v = 0; v <= 3; ++v)
-        if (Alike(part, Cell(sprites::ScoreChipCell(v), at.size()))) return v;
+        if (Alike(part, Cell(sprites::ScoreChipCell(v), sprites::kPegSize, at.size()))) return v;
     return -1;
 }

@@ -48,11 +48,10 @@ public:
     static bool IsBlack(const QImage& shot, const QRect& where);
 
 private:
-    // The cell as the game copies it onto `shown` pixels of the window.
-    QImage Cell(sprites::Cell c, QSize shown) const;
+    // The cell, `size` pixels at scale 1, as the game copies it onto `shown` pixels of the window.
+    QImage Cell(sprites::Cell c, sprites::Size size, QSize shown) const;
 
     QImage m_sheet;
-    QImage m_scaledSheet;   // the sheet at the board's scale
     double m_scale = 1.0;
     QPoint m_origin;
 };
