@@ -17,7 +17,7 @@ SANITIZER_ENV = ASAN_OPTIONS=$(ASAN_CHECKS) UBSAN_OPTIONS=print_stacktrace=1:hal
 
 CTEST_FLAGS = --output-on-failure -j $(JOBS)
 
-.PHONY: all deps configure build run test bench clean sanitize fuzz valgrind
+.PHONY: all deps configure build run test bench clean sanitize fuzz valgrind translations
 
 all: build
 
@@ -56,6 +56,10 @@ valgrind: build
 
 bench: build
 	@./bench/run.sh $(BUILD)
+
+# Every translation brought up to date with the sources: new texts in, gone texts out.
+translations: deps
+	@./tools/update-translations.sh
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -17,9 +17,10 @@
 #include "CAnnouncer.h"
 #include "ArtPixmap.h"
 #include "DialogUnits.h"
+#include "NoteFont.h"
+#include "PictureWords.h"
 #include "SpriteGeometry.h"
 #include "StatsFiles.h"
-#include "Variant.h"
 #include "VantelEvents.h"
 
 static_assert(scoredigits::kBlank == sprites::kBlankDigit, "a blank cell is the sheet's blank digit");
@@ -29,7 +30,7 @@ namespace {
 
 QSize DuToPx(int w, int h) { return QSize(layout::DuToPxX(w), layout::DuToPxY(h)); }
 
-QString VariantName(int variant) { return QString::fromLatin1(variant::RulesFor(variant).name); }
+QString VariantName(int variant) { return picturewords::WordsOf(QStringLiteral("title_variant%1").arg(variant)); }
 
 int SectionOf(int variant)
 {
@@ -47,7 +48,7 @@ CAboutDlg::CAboutDlg(std::filesystem::path dataBase, QString appFolder, QWidget*
       m_dataBase(std::move(dataBase)),
       m_appFolder(std::move(appFolder))
 {
-    setWindowTitle(QStringLiteral("High Scores for Vantel"));
+    setWindowTitle(tr("High Scores for Vantel"));
     setFixedSize(DuToPx(aboutlayout::kWidthDu, aboutlayout::kHeightDu));
     setSizeGripEnabled(false);
     QPalette black = palette();
@@ -90,9 +91,7 @@ void CAboutDlg::FitToScreen()
     setFixedSize(boardscale::Scaled(natural, scale));
     m_layout.Apply(scale, QPoint(0, 0));
     m_sprites.SetScale(scale);
-    QFont font = m_saveFailed.font();
-    font.setPixelSize(std::max(1, m_saveFailed.height() * 2 / 3));
-    m_saveFailed.setFont(font);
+    m_saveFailed.setFont(NoteFont(m_saveFailed.size(), m_saveFailed.text()));
 }
 
 // Said inside the window, in its own colours, without a message box in the player's way.
@@ -103,12 +102,9 @@ void CAboutDlg::PlaceSaveFailedNote()
     m_saveFailed.setGeometry(layout::DuToPxX(note.x), layout::DuToPxY(note.y), layout::DuToPxX(note.w),
                              layout::DuToPxY(note.h));
     m_layout.Add(&m_saveFailed, m_saveFailed.geometry());
-    m_saveFailed.setText(QStringLiteral("THAT CHOICE COULD NOT BE SAVED"));
+    m_saveFailed.setText(tr("THAT CHOICE COULD NOT BE SAVED"));
     m_saveFailed.setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(layout::DuToPxY(note.h) * 2 / 3);
-    m_saveFailed.setFont(font);
+    m_saveFailed.setFont(NoteFont(m_saveFailed.size(), m_saveFailed.text()));
     QPalette yellow = m_saveFailed.palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 216, 0));
     m_saveFailed.setPalette(yellow);
@@ -283,12 +279,14 @@ void CAboutDlg::NameButton(int index)
 {
     CBitmapButton& b = m_buttons[index];
     const bool active = index == aboutlayout::ActiveButton(index % stats::kVariantCount);
-    b.setAccessibleName(b.text() + QStringLiteral(": ") + VariantName(index % stats::kVariantCount));
-    b.setAccessibleDescription(active ? QStringLiteral("the variant new games play")
-                                      : QStringLiteral("press to play this variant"));
+    //: A High Scores button: its words (ACTIVE or INACTIVE) and its variant's title.
+    b.setAccessibleName(tr("%1: %2").arg(picturewords::WordsOf(b.text()), VariantName(index % stats::kVariantCount)));
+    b.setAccessibleDescription(active ? tr("the variant new games play") : tr("press to play this variant"));
 }
 
-// Each figure of a band, named as its cells show it: "SIX COLORS, NO CIRCLES: average score 45.7".
+// Each figure of a band, named as its cells show it, on its last cell alone, so a screen reader
+// reads the figure once and as one number: "SIX COLORS, NO CIRCLES: average score 45.7". A
+// variant never played shows 999 as its best score, which names no game.
 void CAboutDlg::NameDigits(int variant, const scoredigits::Cells& cells)
 {
     using namespace scoredigits;
@@ -297,13 +295,17 @@ void CAboutDlg::NameDigits(int variant, const scoredigits::Cells& cells)
         while (n.size() > 1 && n.startsWith(QLatin1Char('0'))) n.remove(0, 1);
         return n;
     };
-    const QString names[3] = {
-        QStringLiteral("games played ") + number(0, kGamesCells),
-        QStringLiteral("average score ") + number(kFirstAverage, kAverageCells - 1) + QLatin1Char('.') +
-            number(kFirstBest - 1, 1),
-        QStringLiteral("best score ") + number(kFirstBest, kBestCells)};
+    const QString name = VariantName(variant);
+    //: An average score as a number: whole points, the language's decimal sign, tenths ("45.7").
+    const QString average = tr("%1.%2").arg(number(kFirstAverage, kAverageCells - 1), number(kFirstBest - 1, 1));
+    const QString figures[3] = {
+        tr("%1: games played %2").arg(name, number(0, kGamesCells)),
+        tr("%1: average score %2").arg(name, average),
+        m_nGamesPlayed[variant] > 0 ? tr("%1: best score %2").arg(name, number(kFirstBest, kBestCells))
+                                    : tr("%1: no best score, no game played yet").arg(name)};
+    const int last[3] = {kFirstAverage - 1, kFirstBest - 1, kCells - 1};
     for (int k = 0; k < kCells; ++k) {
-        const QString& name = names[k < kFirstAverage ? 0 : k < kFirstBest ? 1 : 2];
-        m_digits[aboutlayout::DigitElement(k, variant)].setAccessibleName(VariantName(variant) + QStringLiteral(": ") + name);
+        const int figure = k < kFirstAverage ? 0 : k < kFirstBest ? 1 : 2;
+        m_digits[aboutlayout::DigitElement(k, variant)].setAccessibleName(k == last[figure] ? figures[figure] : QString());
     }
 }

@@ -251,6 +251,13 @@ void CAccessibleHelp::CaretMoved(QTextBrowser* help)
     QAccessible::updateAccessibility(&moved);
 }
 
+void CAccessibleHelp::PageFocused(QTextBrowser* help)
+{
+    if (!QAccessible::isActive() || !help->hasFocus()) return;
+    QAccessibleEvent focused(help, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
+}
+
 void CAccessibleHelp::LinkReached(QTextBrowser* help)
 {
     if (!QAccessible::isActive()) return;

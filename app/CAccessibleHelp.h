@@ -51,6 +51,10 @@ public:
     static void LinkReached(QTextBrowser* help);
     // Tells a listening screen reader that `help`'s caret has moved where no key moved it.
     static void CaretMoved(QTextBrowser* help);
+    // Tells a listening screen reader that the page holds the focus again, which a link held to
+    // the reader while Tab had the caret on it: told as a link is followed, before the caret moves
+    // to its section, the reader reads the page from the section's heading on.
+    static void PageFocused(QTextBrowser* help);
 
 private:
     QTextBrowser* Browser() const;

@@ -33,7 +33,7 @@ CHelpWindow::CHelpWindow(const QString& page, QWidget* owner) : QTextBrowser(own
     ApplyHouseColours();
     setSource(QUrl::fromLocalFile(page));
     const QString title = documentTitle();
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Vantel Instructions") : title);
+    setWindowTitle(title.isEmpty() ? tr("Vantel Instructions") : title);
     SizeToScreen();
 }
 
@@ -74,17 +74,18 @@ void CHelpWindow::doSetSource(const QUrl& name, QTextDocument::ResourceType type
 {
     m_bPageUnreadable = false;
     QTextBrowser::doSetSource(name, type);
-    if (m_bPageUnreadable) setPlainText(QStringLiteral("The instructions could not be opened."));
+    if (m_bPageUnreadable) setPlainText(tr("The instructions could not be opened."));
     else if (name.hasFragment()) PutCaretAt(name.fragment());
 }
 
 // A link followed to a section takes the caret along, so reading goes on from the section's
-// heading rather than from the link left behind.
+// heading rather than from the link left behind, and the next Tab goes on from there.
 void CHelpWindow::PutCaretAt(const QString& anchor)
 {
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             if (!it.fragment().charFormat().anchorNames().contains(anchor)) continue;
+            CAccessibleHelp::PageFocused(this);
             QTextCursor caret(document());
             caret.setPosition(it.fragment().position());
             setTextCursor(caret);

@@ -22,7 +22,9 @@ int& WithoutDesktopLook(int& argc)
 
 }  // namespace
 
-CVantel2App::CVantel2App(int& argc, char** argv) : QApplication(WithoutDesktopLook(argc), argv)
+CVantel2App::CVantel2App(int& argc, char** argv)
+    : QApplication(WithoutDesktopLook(argc), argv),
+      m_translation(applicationDirPath(), CTranslation::WantedByDesktop())
 {
     setApplicationName(QStringLiteral("Vantel"));
     setApplicationDisplayName(QStringLiteral("Vantel"));

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 
+#include "CTranslation.h"
+
 class CVantel2App : public QApplication {
     Q_OBJECT
 public:
@@ -15,4 +17,7 @@ public:
 
     // The player's local data folder, empty when the platform has none.
     static std::filesystem::path DataFolder();
+
+private:
+    CTranslation m_translation;
 };

@@ -1,6 +1,7 @@
 #include "CVantel2Dlg.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
@@ -13,8 +14,10 @@
 #include "AppIcon.h"
 #include "CAboutDlg.h"
 #include "CAccessibleControl.h"
+#include "CAnnouncer.h"
 #include "CHelpWindow.h"
 #include "DialogOverGame.h"
+#include "LanguageFolder.h"
 #include "QuitQuestion.h"
 #include "StatsFiles.h"
 #include "VantelEvents.h"
@@ -28,6 +31,22 @@ std::filesystem::path ToPath(const QString& folder)
     return std::filesystem::path(QFile::encodeName(folder).toStdString());
 }
 
+// The game's window is the application's main window to a screen reader, not a dialog, whose
+// every caption and score a reader would read out each time the window comes back to the front.
+QAccessibleInterface* DescribeWindow(const QString& key, QObject* object)
+{
+    if (key != QLatin1String("CVantel2Dlg") || object == nullptr || !object->isWidgetType()) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+bool InstallWindowDescription()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&DescribeWindow);
+        return true;
+    }();
+    return installed;
+}
 
 }  // namespace
 
@@ -43,13 +62,13 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
       m_hIcon(AppIcon()),
-      m_bDescribed(CAccessibleControl::Install()),
+      m_bDescribed(CAccessibleControl::Install() && InstallWindowDescription()),
       m_seed(seed),
       m_game(*this, m_random, m_controls.Slots()),
       m_refresh(m_controls, m_game),
       m_keys(m_controls, m_game),
       m_news(m_game),
-      m_clicks(m_controls, m_game, [this](CGuessChip& slot) { m_keys.OnPlaced(slot); }),
+      m_clicks(m_controls, m_game, m_keys),
       m_dataBase(std::move(dataFolder)),
       m_appFolder(appFolder),
       m_fit(*this, NaturalSize(), [this] { ApplyScale(boardscale::ScaleToFit(size(), NaturalSize())); },
@@ -172,6 +191,8 @@ void CVantel2Dlg::contextMenuEvent(QContextMenuEvent* event)
 void CVantel2Dlg::OpenSystemMenu(QPoint globalPos, bool byKey)
 {
     QMenu* menu = CreateSystemMenu();
+    // A screen reader names an item of a menu that pops up, not the menu itself: it is told first.
+    CAnnouncer::Of(this).Announce(tr("menu"));
     // Opened by a key, its first item is active at once, so a screen reader has an item to read.
     if (byKey) menu->setActiveAction(menu->actions().constFirst());
     menu->exec(globalPos);
@@ -186,8 +207,8 @@ void CVantel2Dlg::OpenSystemMenu(QPoint globalPos, bool byKey)
 QMenu* CVantel2Dlg::CreateSystemMenu()
 {
     auto* menu = new QMenu(this);
-    QAction* help = menu->addAction(QStringLiteral("Instructions"), this, [this] { OnSysCommand(IDM_INSTRUCTIONS); });
-    QAction* scores = menu->addAction(QStringLiteral("High Scores and Configuration..."), this,
+    QAction* help = menu->addAction(tr("Instructions"), this, [this] { OnSysCommand(IDM_INSTRUCTIONS); });
+    QAction* scores = menu->addAction(tr("High Scores and Configuration..."), this,
                                       [this] { OnSysCommand(IDM_ABOUTBOX); });
     // Shown beside the items; the window answers the keys itself.
     help->setShortcut(Qt::Key_F1);
@@ -250,7 +271,8 @@ void CVantel2Dlg::OnSysCommand(int id)
 // Inside the game, in a window of its own: one at a time, brought back to the front if open.
 void CVantel2Dlg::OpenInstructions()
 {
-    const QString help = QDir(m_appFolder).filePath(QStringLiteral("Vantel.html"));
+    const QString help = language::Translated(QStringLiteral("Vantel.html"),
+                                              QDir(m_appFolder).filePath(QStringLiteral("Vantel.html")));
     if (!QFileInfo::exists(help)) return;
     if (m_help == nullptr) m_help = new CHelpWindow(help, this);
     m_help->Present();

@@ -81,8 +81,9 @@ public:
     void RefreshBoard() override
     {
         m_refresh.RefreshBoard();
+        // The news before the focus moves: a screen reader speaks in turn, and a key cuts it short.
+        m_news.Tell(this, m_bGameRecorded);
         m_keys.Follow();
-        m_news.Tell(this, m_bGameRecorded);   // after the focus has moved, so it is heard last
     }
     void UpdateGuessButtons() override { m_refresh.UpdateGuessButtons(); }
     void RefreshScores() { m_refresh.RefreshScores(); }

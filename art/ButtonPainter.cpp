@@ -62,20 +62,37 @@ void DrawFramedFace(QPainter& painter, const QRectF& box, bool pressed)
     painter.restore();
 }
 
+QRectF CaptionArea(const QRectF& box, bool pressed)
+{
+    const qreal shift = pressed ? 1.0 : 0.0;
+    return box.adjusted(0.3 * box.height(), 0.2 * box.height(), -0.3 * box.height(), -0.2 * box.height())
+        .translated(shift, shift);
+}
+
 void DrawCaption(QPainter& painter, const QRectF& box, const ButtonLook& look)
 {
-    const qreal shift = look.pressed ? 1.0 : 0.0;
-    const QRectF area = box.adjusted(0.3 * box.height(), 0.2 * box.height(), -0.3 * box.height(),
-                                     -0.2 * box.height()).translated(shift, shift);
-    const qreal scale = FitScale(look.caption, area.size(), 0.78);
-    const qreal baseline = CentredBaseline(area, scale);
-    DrawText(painter, area, baseline + 0.06 * box.height(), look.caption, scale, WithAlpha(Qt::black, 200),
-             WithAlpha(Qt::black, 200));
-    DrawText(painter, area, baseline, look.caption, scale, Mix(look.ink, Qt::white, 0.3),
+    const QRectF area = CaptionArea(box, look.pressed);
+    const TextPlace place = PlaceCaption(box, look.caption, look.pressed);
+    DrawText(painter, area, place.baseline + 0.06 * box.height(), look.caption, place.fit,
+             WithAlpha(Qt::black, 200), WithAlpha(Qt::black, 200));
+    DrawText(painter, area, place.baseline, look.caption, place.fit, Mix(look.ink, Qt::white, 0.3),
              Mix(look.ink, Qt::black, 0.15));
 }
 
 }  // namespace
+
+TextPlace PlaceCaption(const QRectF& box, const QString& caption, bool pressed)
+{
+    const QRectF area = CaptionArea(box, pressed);
+    const TextFit fit = FitText(caption, area.size(), 0.78);
+    return KeepInside(area, caption, {fit, CentredBaseline(area, fit.scale)});
+}
+
+QRectF CaptionInk(const QRectF& box, const QString& caption, bool pressed)
+{
+    const TextPlace place = PlaceCaption(box, caption, pressed);
+    return FittedInk(CaptionArea(box, pressed), place.baseline, caption, place.fit);
+}
 
 void DrawButton(QPainter& painter, const QRectF& box, const ButtonLook& look)
 {

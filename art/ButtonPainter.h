@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QString>
 
+#include "TextPainter.h"
+
 class QPainter;
 class QRectF;
 
@@ -21,5 +23,9 @@ struct ButtonLook {
 };
 
 void DrawButton(QPainter& painter, const QRectF& box, const ButtonLook& look);
+
+// Where a button's caption goes, and the ink it covers.
+TextPlace PlaceCaption(const QRectF& box, const QString& caption, bool pressed);
+QRectF CaptionInk(const QRectF& box, const QString& caption, bool pressed);
 
 }  // namespace art

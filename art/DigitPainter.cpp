@@ -21,7 +21,7 @@ void DrawDigit(QPainter& painter, const QRectF& cell, int set, int digit)
 {
     const QColor colour = palette::kDigitSet[qBound(0, set, 2)];
     const qreal scale = DigitScale(cell);
-    DrawText(painter, cell, CentredBaseline(cell, scale), QString::number(digit), scale,
+    DrawText(painter, cell, CentredBaseline(cell, scale), QString::number(digit), {scale, 1.0},
              Mix(colour, Qt::white, 0.35), Mix(colour, Qt::black, 0.12));
 }
 

@@ -1,6 +1,6 @@
 #include "ResourceImages.h"
 
-#include "Variant.h"
+#include "PictureWords.h"
 
 #include "ButtonPainter.h"
 #include "DigitPainter.h"
@@ -22,9 +22,11 @@ Drawing Solid(const QColor& colour)
     return [colour](QPainter& p, const QRectF& r) { p.fillRect(r, colour); };
 }
 
-Drawing Label(const QString& text, const QColor& colour)
+// The words are looked up when the label is drawn, in the language of the moment.
+Drawing Label(const QString& art, const QColor& colour)
 {
-    return [text, colour](QPainter& p, const QRectF& r) {
+    return [art, colour](QPainter& p, const QRectF& r) {
+        const QString text = picturewords::WordsOf(art);
         DrawLabel(p, r, text, Mix(colour, Qt::white, 0.25), Mix(colour, Qt::black, 0.1));
     };
 }
@@ -39,41 +41,43 @@ void AddPieces(Images& images)
 
 void AddLabels(Images& images)
 {
-    const struct { const char* name; int width; int height; const char* text; QColor colour; } labels[] = {
-        {"label_shapes", 123, 25, "SHAPES", palette::kLabelOrange},
-        {"label_colors", 128, 25, "COLORS", palette::kLabelOrange},
-        {"label_score_by_round", 226, 21, "SCORE BY ROUND", palette::kLabelBlue},
-        {"label_total", 80, 21, "TOTAL", palette::kLabelBlue},
-        {"label_games_played", 191, 21, "GAMES PLAYED", palette::kLabelGreen},
-        {"label_average_score", 212, 21, "AVERAGE SCORE", palette::kLabelGreen},
-        {"label_best_score", 158, 21, "BEST SCORE", palette::kLabelGreen},
-        {"title_variant0", 251, 21, variant::RulesFor(0).name, palette::kLabelRed},
-        {"title_variant1", 287, 21, variant::RulesFor(1).name, palette::kLabelRed},
-        {"title_variant2", 302, 21, variant::RulesFor(2).name, palette::kLabelRed},
+    const struct { const char* name; int width; int height; QColor colour; } labels[] = {
+        {"label_shapes", 123, 25, palette::kLabelOrange},
+        {"label_colors", 128, 25, palette::kLabelOrange},
+        {"label_score_by_round", 226, 21, palette::kLabelBlue},
+        {"label_total", 80, 21, palette::kLabelBlue},
+        {"label_games_played", 191, 21, palette::kLabelGreen},
+        {"label_average_score", 212, 21, palette::kLabelGreen},
+        {"label_best_score", 158, 21, palette::kLabelGreen},
+        {"title_variant0", 251, 21, palette::kLabelRed},
+        {"title_variant1", 287, 21, palette::kLabelRed},
+        {"title_variant2", 302, 21, palette::kLabelRed},
     };
     for (const auto& label : labels)
-        images.push_back({label.name, {label.width, label.height}, false,
-                          Label(QString::fromLatin1(label.text), label.colour)});
+        images.push_back({label.name, {label.width, label.height}, false, Label(label.name, label.colour)});
 }
 
-void AddButton(Images& images, const QString& name, int width, ButtonStyle style, const QString& caption,
-               const QColor& up, const QColor& down)
+// A button's images are named after its caption's art name, "U" up and "D" down.
+void AddButton(Images& images, const QString& name, int width, ButtonStyle style, const QColor& up,
+               const QColor& down)
 {
     for (bool pressed : {false, true}) {
-        const ButtonLook look{style, caption, pressed ? down : up, pressed};
         images.push_back({name + (pressed ? "D" : "U"), {width, 38}, false,
-                          [look](QPainter& p, const QRectF& r) { DrawButton(p, r, look); }});
+                          [=](QPainter& p, const QRectF& r) {
+                              const ButtonLook look{style, picturewords::WordsOf(name), pressed ? down : up, pressed};
+                              DrawButton(p, r, look);
+                          }});
     }
 }
 
 void AddButtons(Images& images)
 {
     const QColor yellow = palette::kYellow;
-    AddButton(images, "GUESS", 106, ButtonStyle::Glossy, "GUESS", palette::kLabelRed, yellow);
-    AddButton(images, "NEWGAME", 180, ButtonStyle::Glossy, "NEW GAME", palette::kLabelGreen, yellow);
-    AddButton(images, "NEXTROUND", 180, ButtonStyle::Glossy, "NEXT ROUND", palette::kLabelGreen, yellow);
-    AddButton(images, "ACTIVE", 180, ButtonStyle::Framed, "ACTIVE", palette::kLabelRed, Qt::white);
-    AddButton(images, "INACTIVE", 180, ButtonStyle::Framed, "INACTIVE", yellow, Qt::white);
+    AddButton(images, "GUESS", 106, ButtonStyle::Glossy, palette::kLabelRed, yellow);
+    AddButton(images, "NEWGAME", 180, ButtonStyle::Glossy, palette::kLabelGreen, yellow);
+    AddButton(images, "NEXTROUND", 180, ButtonStyle::Glossy, palette::kLabelGreen, yellow);
+    AddButton(images, "ACTIVE", 180, ButtonStyle::Framed, palette::kLabelRed, Qt::white);
+    AddButton(images, "INACTIVE", 180, ButtonStyle::Framed, yellow, Qt::white);
 }
 
 void AddIconAndCursors(Images& images)
@@ -97,11 +101,20 @@ std::vector<ResourceImage> ResourceImages()
     return images;
 }
 
-bool WriteResourceImages(const QString& folder)
+std::vector<ResourceImage> WordedImages()
+{
+    Images worded;
+    for (ResourceImage& image : ResourceImages()) {
+        if (picturewords::ShowsWords(image.name)) worded.push_back(std::move(image));
+    }
+    return worded;
+}
+
+bool WriteImages(const std::vector<ResourceImage>& images, const QString& folder)
 {
     if (!QDir().mkpath(folder))
         return false;
-    for (const ResourceImage& image : ResourceImages()) {
+    for (const ResourceImage& image : images) {
         for (int scale = 1; scale <= 2; ++scale) {
             const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
             const QString file = QDir(folder).filePath(image.name + suffix + QStringLiteral(".png"));

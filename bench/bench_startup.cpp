@@ -253,8 +253,13 @@ void Register(const Program& p)
 int main(int argc, char** argv)
 {
     const std::string game = TakeOption(argc, argv, "--game=", VANTEL_GAME);
+    // --before=PATH puts an earlier build of the game beside this one, both in English.
+    const std::string before = TakeOption(argc, argv, "--before=", "");
     Register({"StartUp/bare_window", VANTEL_BARE_WINDOW, {}});
-    Register({"StartUp/game", game, {}});
+    if (!before.empty()) Register({"StartUp/game_before", before, {"LC_ALL=C.UTF-8", "LANGUAGE="}});
+    // The player's language: English (the locale C) and German side by side.
+    Register({"StartUp/game", game, {"LC_ALL=C.UTF-8", "LANGUAGE="}});
+    Register({"StartUp/game_in_German", game, {"LC_ALL=de_DE.UTF-8", "LANGUAGE=de"}});
     // A high-DPI screen: 3840 x 2160 at scale 2 (bench/run.sh starts the display that large).
     Register({"StartUp/bare_window_at_2x", VANTEL_BARE_WINDOW, {"QT_SCALE_FACTOR=2"}});
     Register({"StartUp/game_at_2x", game, {"QT_SCALE_FACTOR=2"}});

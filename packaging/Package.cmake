@@ -18,6 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # Wayland desktops (GNOME, KDE) run the game natively with Qt's Wayland plug-in; without it Qt
-# warns at every start and goes through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-wayland")
+# warns at every start and goes through XWayland. Qt's own words (the standard buttons of its
+# dialogs) come in the player's language from Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-wayland, qt6-translations-l10n")
 include(CPack)

@@ -7,6 +7,7 @@ packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev
 libzstd-dev libgtest-dev libgmock-dev googletest libbenchmark-dev fonts-dejavu-core
 xvfb xauth xdotool x11-utils imagemagick libx11-dev libxfixes-dev libxdamage-dev clang libclang-rt-14-dev valgrind
 lintian desktop-file-utils appstream
+qt6-l10n-tools qt6-translations-l10n gettext po4a
 at-spi2-core dbus-daemon dbus-bin python3-pyatspi
 weston qt6-wayland
 openbox x11-xserver-utils

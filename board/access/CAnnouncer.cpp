@@ -2,18 +2,66 @@
 
 #include <QAccessibleObject>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
+// The line the announcer's words show in, as a status bar holds a window's passing messages: a
+// screen reader says what shows there as the words alone, without first naming it a notification.
+// Like a desktop's notifications it hangs from the application, not from the window, so a reader
+// says the words rather than the whole window's first.
+class StatusLine : public QAccessibleInterface {
+public:
+    explicit StatusLine(CAnnouncer* announcer) : m_announcer(announcer) {}
+
+    bool isValid() const override { return m_announcer != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override
+    {
+        return m_announcer != nullptr ? m_announcer->Window()->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 && m_announcer != nullptr ? QAccessible::queryAccessibleInterface(m_announcer.data()) : nullptr;
+    }
+    int childCount() const override { return m_announcer != nullptr ? 1 : 0; }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && child->object() == m_announcer ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text) const override { return {}; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = m_announcer == nullptr || !m_announcer->Showing();
+        s.readOnly = true;
+        return s;
+    }
+
+private:
+    QPointer<CAnnouncer> m_announcer;
+};
+
 // The announcer as a screen reader sees it: a notification named by its words, showing from one
-// announcement to the next. Like a desktop's notifications it hangs from the application, not
-// from the window, so a reader says its words alone rather than the whole window's first.
+// announcement to the next, in its status line.
 class Notification : public QAccessibleObject {
 public:
-    explicit Notification(CAnnouncer* announcer) : QAccessibleObject(announcer) {}
+    explicit Notification(CAnnouncer* announcer)
+        : QAccessibleObject(announcer), m_line(QAccessible::registerAccessibleInterface(new StatusLine(announcer)))
+    {
+    }
+    ~Notification() override { QAccessible::deleteAccessibleInterface(m_line); }
+    Notification(const Notification&) = delete;
+    Notification& operator=(const Notification&) = delete;
 
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
+    QAccessibleInterface* parent() const override { return QAccessible::accessibleInterface(m_line); }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
@@ -29,6 +77,8 @@ public:
 
 private:
     const CAnnouncer* Announcer() const { return static_cast<const CAnnouncer*>(object()); }
+
+    const QAccessible::Id m_line;
 };
 
 QAccessibleInterface* Create(const QString& key, QObject* object)

@@ -2,7 +2,8 @@
 // Words for a screen reader to speak at once, for news that no move of the focus carries: a judged
 // row, a closed board, a round's end, a note that appears. Qt has no event that asks a screen
 // reader to speak, but a screen reader speaks a notification as it shows: each window has one
-// notification object, not drawn and no widget, that shows anew with the words as its name.
+// notification object, not drawn and no widget, that shows anew with the words as its name, in a
+// status line of its own, whose notes a reader says as their words alone.
 //
 //   CAnnouncer::Of(this).Announce(QStringLiteral("THAT CHOICE COULD NOT BE SAVED"));
 

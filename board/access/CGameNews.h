@@ -1,8 +1,8 @@
 #pragma once
 // What a player who cannot see the board is told after each turn of the game, with the pointer or
-// the keys: the judged row's result, a board closing and the part of the code it gives away, the
-// round's score, the round's end and the game's end with its total. Read from the game's state,
-// against the state last told.
+// the keys: the judged row's result, the round's score, or the round's end and the game's end with
+// its total, then a board closing and the part of the code it gives away, and the button that goes
+// on. Read from the game's state, against the state last told.
 
 #include <QString>
 
@@ -25,6 +25,7 @@ private:
     QString JudgedRow(int board) const;
     QString Closed(int board) const;
     QString RoundEnd(bool recorded) const;
+    QString GoOn() const;
 
     const GameState& m_s;
     GameState m_told{};

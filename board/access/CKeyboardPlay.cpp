@@ -1,10 +1,21 @@
 #include "CKeyboardPlay.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 #include "AccessibleWords.h"
 #include "CAccessibleControl.h"
 #include "CAnnouncer.h"
+
+namespace {
+
+QString InSlot(const CGuessChip& slot, int column)
+{
+    return QCoreApplication::translate("CKeyboardPlay", "%1 in slot %2").arg(words::SlotContent(slot.m_nValue)).arg(column + 1);
+}
+
+}  // namespace
 
 CKeyboardPlay::CKeyboardPlay(BoardControls& controls, const GameState& state)
     : m_c(controls), m_focus(controls, state)
@@ -27,9 +38,16 @@ bool CKeyboardPlay::OnKey(int key, Qt::KeyboardModifiers modifiers)
         return false;
     }
     m_focus.Show();   // from the first key on, wherever the key has left it
-    // A chip that landed is said once the ring has moved, so it is heard last.
-    if (!m_landed.isEmpty()) CAnnouncer::Of(&m_focus.Slot()).Announce(std::exchange(m_landed, QString()));
+    TellLandedSlot();
     return true;
+}
+
+// A screen reader speaks the changed name of the slot it stands on, and Qt's name change carries
+// the slot rather than its words: told once the ring has left the slot, the change only renews
+// what the reader knows of it.
+void CKeyboardPlay::TellLandedSlot()
+{
+    if (m_pLanded != nullptr) CAccessibleControl::NameChanged(std::exchange(m_pLanded, nullptr));
 }
 
 bool CKeyboardPlay::Move(int key)
@@ -51,25 +69,34 @@ bool CKeyboardPlay::Move(int key)
 void CKeyboardPlay::PutChip(int number)
 {
     CGuessChip& slot = m_focus.Slot();
-    const int column = m_focus.Column();
-    if (slot.TakeChipFrom(m_focus.View().tray[number - 1])) Landed(slot, column, QStringLiteral("in slot %1"));
+    if (!slot.TakeChipFrom(m_focus.View().tray[number - 1])) return;
+    Landed(slot, InSlot(slot, m_focus.Column()));
+    m_focus.MoveAlongRow(1);
 }
 
-void CKeyboardPlay::Landed(CGuessChip& slot, int column, const QString& how)
+// The news comes before the ring moves on: a screen reader speaks what it is told in turn, and
+// the next key cuts it short.
+void CKeyboardPlay::Landed(CGuessChip& slot, const QString& words)
 {
-    CAccessibleControl::NameChanged(&slot);
-    m_focus.MoveAlongRow(1);
-    m_landed = words::SlotContent(slot.m_nValue) + QLatin1Char(' ') + how.arg(column + 1);
+    CAnnouncer::Of(&slot).Announce(words);
+    m_pLanded = &slot;
 }
 
 void CKeyboardPlay::OnPlaced(CGuessChip& slot)
 {
-    if (&slot != &m_focus.Slot() || !slot.HasFocusMark()) {
-        CAccessibleControl::NameChanged(&slot);
-        return;
+    m_pLanded = &slot;
+    if (&slot == &m_focus.Slot() && slot.HasFocusMark()) {
+        Landed(slot, InSlot(slot, m_focus.Column()));
+        // On to where the next click puts its chip: the next empty slot, or the next slot of a full row.
+        if (!m_focus.MoveToNextEmpty()) m_focus.MoveAlongRow(1);
     }
-    Landed(slot, m_focus.Column(), QStringLiteral("in slot %1"));
-    CAnnouncer::Of(&m_focus.Slot()).Announce(std::exchange(m_landed, QString()));
+    TellLandedSlot();
+}
+
+void CKeyboardPlay::Choose(const CGuessChip& slot)
+{
+    const CGuessChip* first = &m_c.boards[slot.m_nBoard].guess[0];
+    m_focus.Choose(slot.m_nBoard, static_cast<int>(&slot - first) % board::kSlots);
 }
 
 // The chip of an earlier row copied into the same column of the current row, as dragging it
@@ -77,9 +104,11 @@ void CKeyboardPlay::OnPlaced(CGuessChip& slot)
 void CKeyboardPlay::PickUp()
 {
     CGuessChip& slot = m_focus.CurrentRowSlot();
-    const int column = m_focus.Column();
-    if (slot.TakeChipFrom(m_focus.Slot()))
-        Landed(slot, column, QStringLiteral("copied into slot %1 of the current row"));
+    if (!slot.TakeChipFrom(m_focus.Slot())) return;
+    Landed(slot, QCoreApplication::translate("CKeyboardPlay", "%1 copied into slot %2 of the current row")
+                     .arg(words::SlotContent(slot.m_nValue))
+                     .arg(m_focus.Column() + 1));
+    m_focus.MoveAlongRow(1);
 }
 
 void CKeyboardPlay::Confirm()

@@ -10,8 +10,8 @@
 //   Enter, Space     GUESS when offered; on an earlier row, that row's chip into the current row
 //   Enter, N         NEXT ROUND or NEW GAME when shown
 //
-// A screen reader hears each move of the ring as a move of the focus, and each chip that lands
-// both as its slot's new name and, once the ring has moved on, as an announcement.
+// A screen reader hears each chip that lands first, as an announcement, and then the ring's move
+// as a move of the focus; the slot's new words are told once the ring has left it.
 
 #include <QString>
 #include <Qt>
@@ -28,13 +28,17 @@ public:
     void Follow() { m_focus.Follow(); }
     const CSlotFocus& Focus() const { return m_focus; }
     // A chip the pointer put into `slot` without a drag: heard as a key's chip is, and the ring,
-    // when it stood on that slot, moves on as it does after a key.
+    // when it stood on that slot, moves on to where the next click puts a chip.
     void OnPlaced(CGuessChip& slot);
+    // `slot` of a current row, picked by a click to take the next chip: the ring goes there.
+    void Choose(const CGuessChip& slot);
 
 private:
     bool Move(int key);
     void PutChip(int number);
-    void Landed(CGuessChip& slot, int column, const QString& how);
+    // Tells of the chip that landed in `slot`, then moves the ring on.
+    void Landed(CGuessChip& slot, const QString& words);
+    void TellLandedSlot();
     void PickUp();
     void Confirm();
     void PressGuess();
@@ -42,5 +46,5 @@ private:
 
     BoardControls& m_c;
     CSlotFocus m_focus;
-    QString m_landed;   // the chip the key put in, in words, until it is announced
+    CGuessChip* m_pLanded = nullptr;   // the slot a chip landed in, until its new words are told
 };

@@ -23,12 +23,36 @@ void CSlotFocus::Show()
     Mark();
 }
 
+void CSlotFocus::Choose(int board, int column)
+{
+    if (!IsOpen(board)) return;
+    m_nBoard = board;
+    m_place[board] = {std::clamp(column, 0, std::max(0, SlotsInPlay() - 1)), 0, CurrentRow(board)};
+    m_bShown = true;
+    Mark();
+    m_bChosen = true;
+}
+
 void CSlotFocus::MoveAlongRow(int step)
 {
     const int n = std::max(1, SlotsInPlay());
     Place& p = m_place[m_nBoard];
     p.column = ((p.column + step) % n + n) % n;
     Mark();
+}
+
+bool CSlotFocus::MoveToNextEmpty()
+{
+    const int n = std::max(1, SlotsInPlay());
+    for (int step = 1; step < n; ++step) {
+        const int column = (Column() + step) % n;
+        if (View().guess[board::kSlots * Row() + column].m_nValue == chipvalue::kEmpty) {
+            m_place[m_nBoard].column = column;
+            Mark();
+            return true;
+        }
+    }
+    return false;
 }
 
 void CSlotFocus::MoveBack(int rows)
@@ -71,6 +95,7 @@ void CSlotFocus::Mark()
         if (m_pMarked != nullptr) m_pMarked->SetFocusMark(false);
         if (ringed != nullptr) ringed->SetFocusMark(true);
         m_pMarked = ringed;
+        m_bChosen = false;   // a ring that moves leaves the player's pick behind
     }
     // Qt tells a screen reader of each move of the keyboard focus, with the new holder's words.
     if (ringed != nullptr) {

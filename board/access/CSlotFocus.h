@@ -1,8 +1,9 @@
 #pragma once
 // Where the keyboard is on the boards: a slot of one board's current row, or of an earlier row of
 // that board while the player looks back for a chip to pick up. Each board remembers its own
-// column. The focused slot is marked only once the keyboard has been used, so a game played with
-// the pointer looks as it always did. From then on the ringed slot holds the window's keyboard
+// column. The focused slot is marked only once the keyboard has been used, or a click has picked a
+// chip of the current row to replace, so a game played with the pointer alone looks as it always
+// did. From then on the ringed slot holds the window's keyboard
 // focus, so a screen reader follows the ring; while both boards are closed the focus waits on the
 // button that goes on (NEXT ROUND or NEW GAME) and no slot is ringed.
 
@@ -28,8 +29,15 @@ public:
     void Show();
     // The slot that carries the ring, or null while the ring is hidden.
     const CGuessChip* Ringed() const { return m_pMarked; }
+    // To `column` of `board`'s current row, where the player picked a chip to replace; shown.
+    void Choose(int board, int column);
+    // The ring stands where the player picked it and has not moved since.
+    bool Chosen() const { return m_bChosen && m_pMarked != nullptr; }
     // Along the row's slots in play, round from the last to the first and back.
     void MoveAlongRow(int step);
+    // Along the row to the next of its slots in play that holds no chip; false, staying, when
+    // every one holds one.
+    bool MoveToNextEmpty();
     // To earlier rows (positive) or back towards the current row, never past either end.
     void MoveBack(int rows);
     // To the other board, unless it is closed.
@@ -59,5 +67,6 @@ private:
     int m_nBoard = board::kShapes;
     Place m_place[board::kCount];
     bool m_bShown = false;
+    bool m_bChosen = false;
     CGuessChip* m_pMarked = nullptr;
 };

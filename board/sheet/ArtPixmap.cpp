@@ -1,13 +1,30 @@
 #include "ArtPixmap.h"
 
+#include "LanguageFolder.h"
+
+namespace {
+
+// A picture with words comes from the player's language where it was drawn for it; every other
+// picture, and every picture in English, from the resources.
+QPixmap Picture(const QString& file)
+{
+    if (!language::Folder().isEmpty()) {
+        const QPixmap translated(language::Folder() + QStringLiteral("/art/") + file);
+        if (!translated.isNull()) return translated;
+    }
+    return QPixmap(QStringLiteral(":/art/") + file);
+}
+
+}  // namespace
+
 QPixmap ArtPixmap(const QString& name, qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1.0) {
-        const QPixmap sharp(QStringLiteral(":/art/%1@2x.png").arg(name));
+        const QPixmap sharp = Picture(name + QStringLiteral("@2x.png"));
         // Qt marks an "@2x" file as twice as dense unless told not to; unmarked it would show too large.
         if (!sharp.isNull() && sharp.devicePixelRatio() > 1.0) return sharp;
     }
-    return QPixmap(QStringLiteral(":/art/%1.png").arg(name));
+    return Picture(name + QStringLiteral(".png"));
 }
 
 QPixmap ArtPixmapSized(const QString& name, QSize size, qreal devicePixelRatio)

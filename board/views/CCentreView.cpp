@@ -1,5 +1,7 @@
 #include "CCentreView.h"
 
+#include "NoteFont.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -48,10 +50,9 @@ QRect CCentreView::UnrecordedNotePlace() const
     return QRect(QPoint(center[0].x(), total.bottom() + 1), QPoint(center[5].geometry().right(), newGame.y() - 1));
 }
 
-const QString& CCentreView::UnrecordedNoteText()
+QString CCentreView::UnrecordedNoteText()
 {
-    static const QString text = QStringLiteral("THIS GAME COULD NOT BE RECORDED");
-    return text;
+    return tr("THIS GAME COULD NOT BE RECORDED");
 }
 
 // In the words, colours and letters of the variant's note in the High Scores window.
@@ -59,11 +60,9 @@ void CCentreView::paintEvent(QPaintEvent*)
 {
     if (!m_bUnrecorded) return;
     const QRect place = UnrecordedNotePlace();
+    const QString text = UnrecordedNoteText();
     QPainter painter(this);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(std::max(1, place.height() * 2 / 3));
-    painter.setFont(font);
+    painter.setFont(NoteFont(place.size(), text));
     painter.setPen(QColor(255, 216, 0));
-    painter.drawText(place, Qt::AlignCenter, UnrecordedNoteText());
+    painter.drawText(place, Qt::AlignCenter, text);
 }

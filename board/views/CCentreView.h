@@ -27,7 +27,7 @@ public:
     bool ShowsUnrecordedNote() const { return m_bUnrecorded; }
     // Where the note stands in the view: beneath the total, above NEW GAME, across the grid.
     QRect UnrecordedNotePlace() const;
-    static const QString& UnrecordedNoteText();
+    static QString UnrecordedNoteText();
 
     CCenterChip center[chips::kCount];
     CNumbers roundDigits[kRoundDigits];

@@ -194,4 +194,7 @@ TEST(Accessibility, AReaderWalksOneObjectPerThingShownNoDecorationAndNoTwoNamesA
     // 36 centre cells; 8 round scores, the total and 4 captions; GUESS shown on no row.
     EXPECT_EQ(shown.size(), 1u + 3u + 80u + 12u + 8u + 20u + 36u + 9u + 4u);
     EXPECT_EQ(roles[QAccessible::Button], 0);
+    // A main window, not a dialog, whose loose captions and scores a reader would read out each
+    // time the window comes back to the front.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&p.dlg)->role(), QAccessible::Window);
 }

@@ -70,6 +70,40 @@ TEST(ClickPlace, AClickOnAnEarlierRowsChipCopiesItIntoTheCurrentRow)
     EXPECT_EQ(Row(p, S, 0), first);
 }
 
+TEST(ClickPlace, AClickOnAChipOfTheCurrentRowPicksItsSlotForTheNextChipWhichReplacesIt)
+{
+    DialogPlayer p;
+    p.Miss(S);   // the second row is current; the first holds chips to copy
+    const std::vector<int> first = Row(p, S, 0);
+    const int drops = p.Drops();
+    for (CGuessChip* chip : {&p.Board(S).tray[0], &p.Board(S).tray[1], &p.Board(S).tray[2]}) Click(*chip);
+    Click(p.Board(S).guess[4 + 1]);   // picked: the ring shows there, and nothing lands
+    EXPECT_TRUE(p.Board(S).guess[4 + 1].HasFocusMark());
+    EXPECT_EQ(Row(p, S, 1), (std::vector<int>{1, 2, 3, 0}));
+    Click(p.Board(S).tray[4]);
+    EXPECT_EQ(Row(p, S, 1), (std::vector<int>{1, 5, 3, 0}));
+    EXPECT_TRUE(p.Board(S).guess[4 + 3].HasFocusMark());   // on where the next click puts its chip
+    Click(p.Board(S).tray[5]);
+    Click(p.Board(S).guess[4 + 2]);   // a full row mends too, and from an earlier row's chip
+    Click(p.Board(S).guess[0]);
+    EXPECT_EQ(Row(p, S, 1), (std::vector<int>{1, 5, first[0], 6}));
+    EXPECT_EQ(Row(p, S, 0), first);
+    EXPECT_EQ(p.Drops() - drops, 6);
+}
+
+TEST(ClickPlace, EmptySlotsFillBeforeTheRingsChipIsReplacedUnlessThePlayerPickedIt)
+{
+    DialogPlayer p;
+    p.Keys({Qt::Key_1, Qt::Key_2, Qt::Key_Left});   // the ring on the second chip, moved there by keys
+    Click(p.Board(S).tray[3]);
+    EXPECT_EQ(Row(p, S, 0), (std::vector<int>{1, 2, 4, 0}));
+    Click(p.Board(S).guess[0]);
+    Click(p.Board(C).tray[0]);   // the other board's row is filled as ever
+    Click(p.Board(S).tray[5]);
+    EXPECT_EQ(Row(p, S, 0), (std::vector<int>{6, 2, 4, 0}));
+    EXPECT_EQ(Row(p, C, 0), (std::vector<int>{7, 0, 0, 0}));
+}
+
 TEST(ClickPlace, AClickTheBoardWouldRefuseChangesNothing)
 {
     DialogPlayer p;
@@ -77,7 +111,7 @@ TEST(ClickPlace, AClickTheBoardWouldRefuseChangesNothing)
     const int drops = p.Drops();
     std::vector<int> before = Snapshot(p.dlg);
     Click(p.Board(S).tray[5]);                     // a full row, no ring
-    Click(p.Board(S).guess[1]);                    // a chip already in the current row
+    Click(p.Board(S).guess[1]);                    // a chip of the current row is picked, not placed
     Click(p.Board(C).tray[0], Qt::RightButton);    // not the button that places
     Click(p.Board(C).guess[0]);                    // an empty slot gives nothing
     EXPECT_EQ(Snapshot(p.dlg), before);

@@ -1,10 +1,17 @@
 // The window's images, as the game finds them in its resources: each under :/art/ at its size and
 // at twice that, and each showing what the window expects of it.
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QImage>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "ButtonPainter.h"
+#include "PictureWords.h"
+#include "TextPainter.h"
 
 namespace {
 
@@ -41,12 +48,29 @@ std::vector<QString> CursorNames()
     return names;
 }
 
+// The folders of the translations the build draws, each with its catalogue and its pictures.
+QStringList LanguageFolders()
+{
+    const QDir locale(QStringLiteral(VANTEL_LOCALE));
+    QStringList folders;
+    for (const QString& language : locale.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        folders << locale.filePath(language);
+    return folders;
+}
+
 TEST(ResourceImages, EveryImageHasItsSizeAndATwinOfTwiceTheSize)
 {
+    ASSERT_GE(LanguageFolders().size(), 2) << "German and French";
     for (const Expected& image : kImages) {
         const QString name = QString::fromLatin1(image.name);
         EXPECT_EQ(Resource(name).size(), QSize(image.width, image.height)) << image.name;
         EXPECT_EQ(Resource(name + "@2x").size(), QSize(2 * image.width, 2 * image.height)) << image.name;
+        if (!picturewords::ShowsWords(name)) continue;
+        for (const QString& folder : LanguageFolders()) {
+            const QString art = folder + "/art/" + name;
+            EXPECT_EQ(QImage(art + ".png").size(), QSize(image.width, image.height)) << qPrintable(art);
+            EXPECT_EQ(QImage(art + "@2x.png").size(), QSize(2 * image.width, 2 * image.height)) << qPrintable(art);
+        }
     }
     for (const QString& name : CursorNames()) {
         EXPECT_EQ(Resource(name).size(), QSize(32, 32)) << qPrintable(name);
@@ -81,6 +105,55 @@ int DifferingPixels(const QImage& a, const QImage& b)
             if (a.pixel(x, y) != b.pixel(x, y))
                 ++differing;
     return differing;
+}
+
+// Where the words of picture `art` go in a picture of `size`: the fit and the ink.
+art::TextPlace PlaceWords(const QString& art, QSize size, QRectF* ink)
+{
+    const QString words = picturewords::WordsOf(art);
+    const QRectF box(QPointF(0, 0), size);
+    if (art.startsWith(QLatin1String("label_")) || art.startsWith(QLatin1String("title_"))) {
+        const art::TextPlace place = art::PlaceLabel(box, words);
+        *ink = art::FittedInk(box, place.baseline, words, place.fit);
+        return place;
+    }
+    *ink = art::CaptionInk(box, words, false);
+    return art::PlaceCaption(box, words, false);
+}
+
+QSize SizeOf(const QString& art)
+{
+    for (const Expected& image : kImages) {
+        if (art == image.name || art + "U" == image.name) return QSize(image.width, image.height);
+    }
+    return QSize();
+}
+
+// A translation's longer words are drawn narrower or smaller, never cut, and never below four fifths
+// of the height of the English words in the same picture: readable wherever the English are.
+TEST(ResourceImages, EveryTranslatedPictureHoldsItsWordsWholeAndReadable)
+{
+    art::LoadGameFont(QStringLiteral(VANTEL_ART_FONT));
+    for (const QString& folder : LanguageFolders()) {
+        QTranslator translation;
+        ASSERT_TRUE(translation.load(folder + "/vantel.qm")) << qPrintable(folder);
+        for (const picturewords::Entry* e = picturewords::begin(); e != picturewords::end(); ++e) {
+            const QString art = QString::fromLatin1(e->art);
+            const QSize size = SizeOf(art);
+            QRectF ink;
+            const art::TextPlace english = PlaceWords(art, size, &ink);
+            QCoreApplication::installTranslator(&translation);
+            const art::TextPlace translated = PlaceWords(art, size, &ink);
+            const QString words = picturewords::WordsOf(art);
+            QCoreApplication::removeTranslator(&translation);
+            SCOPED_TRACE(qPrintable(folder + ": " + words));
+            EXPECT_NE(words, QString());
+            EXPECT_TRUE(QRectF(QPointF(0, 0), size).contains(ink)) << ink.x() << "," << ink.y() << " "
+                                                                  << ink.width() << "x" << ink.height();
+            EXPECT_GE(translated.fit.scale, 0.8 * english.fit.scale);
+            EXPECT_GE(translated.fit.narrow, art::kNarrowest);
+        }
+    }
 }
 
 TEST(ResourceImages, EveryCursorShowsADifferentChip)

@@ -21,7 +21,7 @@ bool EndsWith(const std::string& s, const std::string& end)
 
 }  // namespace
 
-TEST(GameNews, EachTurnIsToldOnceWithItsResultAClosedBoardsCodeAndTheRoundsEnd)
+TEST(GameNews, EachTurnIsToldOnceWithItsResultAndScoreFirstThenAClosedBoardsCodeAndTheButtonThatGoesOn)
 {
     HeadlessGame g;
     g.engine.StartFirstGame();
@@ -35,8 +35,8 @@ TEST(GameNews, EachTurnIsToldOnceWithItsResultAClosedBoardsCodeAndTheRoundsEnd)
     EXPECT_EQ(news.Since(true), "SHAPES row 1: 1 right place, 2 right chip elsewhere. round 1 score 1");
     EXPECT_EQ(news.Since(true), "");   // told once
     g.Solve(S);
-    EXPECT_EQ(news.Since(true), "SHAPES row 2: 4 right place. SHAPES board closed, solved; the code's shapes: "
-                                "star, club, diamond, heart. round 1 score 2");
+    EXPECT_EQ(news.Since(true), "SHAPES row 2: 4 right place. round 1 score 2. SHAPES board closed, solved; "
+                                "the code's shapes: star, club, diamond, heart");
     std::string last;
     for (int row = 1; row <= 10; ++row) {
         g.Miss(C);
@@ -44,8 +44,10 @@ TEST(GameNews, EachTurnIsToldOnceWithItsResultAClosedBoardsCodeAndTheRoundsEnd)
         EXPECT_TRUE(StartsWith(last, "COLORS row " + std::to_string(row) + ": ")) << last;
     }
     // Ten rows missed: 2 and 10 guesses, and 2 for the board never solved.
-    EXPECT_TRUE(last.find("COLORS board closed, not solved; the code's colours: ") != std::string::npos) << last;
-    EXPECT_TRUE(EndsWith(last, ". round 1 over, score 14: NEXT ROUND")) << last;
+    EXPECT_TRUE(last.find(". round 1 over, score 14. COLORS board closed, not solved; the code's colours: ") !=
+                std::string::npos)
+        << last;
+    EXPECT_TRUE(EndsWith(last, ". NEXT ROUND")) << last;
     g.engine.OnNextRound();
     EXPECT_EQ(news.Since(true), "round 2 of 8");
 }
@@ -64,10 +66,11 @@ TEST(GameNews, TheGamesEndIsToldWithItsTotalAndWhetherItWasRecorded)
             g.PlayRound(1, 0);   // told as one turn: what the last tells
             end = news.Since(recorded).toStdString();
         }
-        const std::string told = recorded ? "recorded in the high scores: NEW GAME"
-                                          : "THIS GAME COULD NOT BE RECORDED: NEW GAME";
-        EXPECT_TRUE(EndsWith(end, ". round 8 over, score 3. Game over, total score 24, " + told))
+        const std::string told = recorded ? "recorded in the high scores" : "THIS GAME COULD NOT BE RECORDED";
+        EXPECT_TRUE(end.find(": 4 right place. round 8 over, score 3. Game over, total score 24, " + told + ". ") !=
+                    std::string::npos)
             << end;
+        EXPECT_TRUE(EndsWith(end, ". NEW GAME")) << end;
         g.engine.OnNewGame();
         EXPECT_EQ(news.Since(recorded), "new game, round 1 of 8");
     }

@@ -2,7 +2,8 @@
 # Checks the Debian package end to end: builds it with cpack; has lintian, desktop-file-validate and
 # `appstreamcli validate --pedantic` find nothing at all to say about it (no error, warning or
 # note); installs it with apt-get; starts the installed game from an unrelated folder under Xvfb and
-# checks what the window shows against the installed sprite sheet; checks that the software-centre
+# checks what the window shows against the installed sprite sheet, in English and in German (every
+# translation's files are checked as installed); checks that the software-centre
 # screenshot is the game's own board; and removes the package again.
 #
 # Needs root (it installs the package), lintian, desktop-file-utils, appstream, Xvfb, xdotool and
@@ -18,7 +19,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 skip() { echo "skipped: $*"; exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "installing the package needs root"
-for tool in apt-get dpkg-deb cpack lintian desktop-file-validate appstreamcli Xvfb xdotool import convert \
+for tool in apt-get dpkg-deb cpack lintian desktop-file-validate appstreamcli Xvfb xdotool import convert compare \
             identify flock; do
     command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (tools/install-deps.sh installs it)"
 done
@@ -85,7 +86,7 @@ echo "== lintian and the validators"
 # lintian warns that root runs it; that line is not about the package.
 silent "lintian finds nothing" sh -c 'lintian "$1" 2>&1 | grep -v "^running with root privileges"' sh "$deb"
 id=com.tarnwick.vantel
-silent "desktop entry valid" desktop-file-validate "$here/../../packaging/com.tarnwick.Vantel.desktop"
+silent "desktop entry valid" desktop-file-validate "$build/packaging/com.tarnwick.Vantel.desktop"
 silent "AppStream description valid, pedantically" \
     appstreamcli validate --pedantic --no-net "$build/packaging/$id.metainfo.xml"
 
@@ -105,6 +106,18 @@ done
 # The sharp sheet's cells are read in place of its PNG only when they are not older than the PNG.
 sharp_cells_trusted() { [ -s "$1.cells" ] && [ ! "$1.cells" -ot "$1.png" ]; }
 check "installed $app/images/vantel6@2x.cells, as new as the sharp PNG" sharp_cells_trusted "$app/images/vantel6@2x"
+# Every translation: its catalogue, its pictures with words, its instructions, its manual page, and
+# its words in the desktop entry and the software-centre description.
+for lang in de fr; do
+    for f in $app/locale/$lang/vantel.qm $app/locale/$lang/Vantel.html $app/locale/$lang/art/label_shapes.png \
+             $app/locale/$lang/art/GUESSU@2x.png /usr/share/man/$lang/man6/vantel.6.gz; do
+        check "installed $f" test -s "$f"
+    done
+    check "desktop entry in $lang" grep -q "^Comment\[$lang\]=" /usr/share/applications/com.tarnwick.Vantel.desktop
+    check "description in $lang" grep -q "<summary xml:lang=\"$lang\">" /usr/share/metainfo/$id.metainfo.xml
+done
+check "Qt's own words in every language recommended" \
+    sh -c 'dpkg-deb -f "$1" Recommends | grep -qw qt6-translations-l10n' sh "$deb"
 check "the vantel command is a game, in /usr/games" [ "$(readlink -f /usr/games/vantel)" = $app/vantel ]
 check "nothing in /usr/bin" test ! -e /usr/bin/vantel
 
@@ -147,6 +160,24 @@ else
     check "no GTK platform theme loaded on a GNOME desktop" sh -c "! grep -q libqgtk3 /proc/$game_pid/maps"
     check "the game runs from the installed folder" \
         sh -c "readlink /proc/$game_pid/exe | grep -qx $app/vantel"
+fi
+kill "$game_pid" 2>/dev/null || true
+wait "$game_pid" 2>/dev/null || true
+game_pid=""
+
+# In German, the caption over the left board is the installed German picture.
+(cd "$work/elsewhere" && PATH="/usr/games:$PATH" XDG_DATA_HOME="$work/data" LANGUAGE=de LC_ALL=de_DE.UTF-8 \
+    QT_QPA_PLATFORM=xcb exec vantel >"$work/game.log" 2>&1) &
+game_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" --name '^Vantel$' | head -1 || true)
+if [ -n "$window" ]; then
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root -crop "123x25+$((X + 54))+$((Y + 36))" +repage "$work/caption.png"
+    check "in German, the caption over the SHAPES board is the German picture" \
+        [ "$(compare -metric AE "$work/caption.png" $app/locale/de/art/label_shapes.png null: 2>&1)" = 0 ]
+else
+    bad "the window appears in German"
 fi
 kill "$game_pid" 2>/dev/null || true
 game_pid=""

@@ -2,8 +2,9 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <vector>
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "ScaledLayout.h"
 
@@ -43,6 +44,15 @@ constexpr QPoint kInsideButton(30, 12);
 }  // namespace
 
 BoardView::BoardView(const QImage& sheet) : m_sheet(sheet.convertToFormat(QImage::Format_RGB32)) {}
+
+QRect BoardView::Picture(const char* art, QSize size)
+{
+    for (const layout::Entry& e : layout::MainLayout()) {
+        if (e.member == layout::Member::Picture && e.art != nullptr && std::string(e.art) == art)
+            return {QPoint(layout::DuToPxX(e.x), layout::DuToPxY(e.y)), size};
+    }
+    return {};
+}
 
 QRect BoardView::Guess(int board, int row, int slot)
 {

@@ -32,6 +32,8 @@ public:
     static QPoint GuessButton(int board, int row);
     static QPoint PhaseButton();
     static QRect PhaseButtonArea();
+    // Where the plain picture `art` ("label_shapes") stands, `size` pixels large.
+    static QRect Picture(const char* art, QSize size);
 
     bool ShowsChip(const QImage& shot, const QRect& where, int value) const;
     bool ShowsDigit(const QImage& shot, const QRect& where, int value) const;

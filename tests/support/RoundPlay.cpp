@@ -41,19 +41,45 @@ bool RoundPlay::DragGuess(const BoardPlay& b, const Code& guess, int pegs[4], QS
     return false;
 }
 
-// Each click fills the row's first empty slot. A click is made again only while its slot stays
-// empty, as one that landed late would otherwise fill the next slot too.
+// A click is made again only while its slot still shows what it showed, as one that landed late
+// would otherwise place a second chip.
+bool RoundPlay::ClickChip(const QRect& from, const QRect& slot, int value, int before) const
+{
+    for (int attempt = 0; attempt < tries; ++attempt) {
+        x.Click(view.Map(from).center());
+        if (x.WaitFor([&](const QImage& s) { return view.ShowsChip(s, slot, value); }, waitMs)) return true;
+        if (!view.ShowsChip(x.Grab(), slot, before)) return false;
+    }
+    return false;
+}
+
+// A click on the chip rings it, the player's pick; then one click on the right chip, as a second
+// would fill the slot the ring moves on to.
+bool RoundPlay::MendChip(const BoardPlay& b, const QRect& slot, int shown, int attr) const
+{
+    bool ringed = false;
+    for (int attempt = 0; attempt < tries && !ringed; ++attempt) {
+        x.Click(view.Map(slot).center());
+        ringed = x.WaitFor([&](const QImage& s) { return !view.ShowsChip(s, slot, shown); }, waitMs);
+    }
+    if (!ringed) return false;
+    x.Click(view.Map(BoardView::Tray(b.board, attr - 1)).center());
+    return x.WaitFor([&](const QImage& s) { return view.ShowsChip(s, slot, ChipValue(b.board, attr)); }, tries * waitMs);
+}
+
+// Each click fills the row's first empty slot; in a board's first row the second chip goes in
+// wrong and is mended.
 bool RoundPlay::ClickGuess(const BoardPlay& b, const Code& guess, int pegs[4], QString* failure) const
 {
     for (int k = 0; k < 4; ++k) {
         const int value = ChipValue(b.board, guess[k]);
         const QRect slot = BoardView::Guess(b.board, b.row, k);
-        bool landed = false;
-        for (int attempt = 0; attempt < tries && !landed; ++attempt) {
-            x.Click(view.Map(BoardView::Tray(b.board, guess[k] - 1)).center());
-            landed = x.WaitFor([&](const QImage& s) { return view.ShowsChip(s, slot, value); }, waitMs);
-            if (!landed && !view.ShowsChip(x.Grab(), slot, 0)) break;
-        }
+        const int wrong = guess[k] % 6 + 1;
+        const bool landed =
+            b.row == 0 && k == 1
+                ? ClickChip(BoardView::Tray(b.board, wrong - 1), slot, ChipValue(b.board, wrong), 0) &&
+                      MendChip(b, slot, ChipValue(b.board, wrong), guess[k])
+                : ClickChip(BoardView::Tray(b.board, guess[k] - 1), slot, value, 0);
         if (!landed) {
             *failure = QStringLiteral("clicked chip %1 never landed in row %2").arg(value).arg(b.row);
             return false;

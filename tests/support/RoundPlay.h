@@ -35,7 +35,8 @@ struct RoundPlay {
     // on the SHAPES board and stays on the board it plays until that board closes.
     bool byKeys = false;
     int keyboardBoard = 0;
-    // Chips placed by clicks on the tray alone, never dragged.
+    // Chips placed by clicks alone, never dragged; each board's first row with a wrong chip that
+    // two clicks mend.
     bool byClicks = false;
 
     // Drags until the chip `value` shows at `to`; false when it never does.
@@ -48,6 +49,11 @@ struct RoundPlay {
     bool DragGuess(const BoardPlay& b, const Code& guess, int pegs[4], QString* failure) const;
     bool TypeGuess(const BoardPlay& b, const Code& guess, int pegs[4], QString* failure);
     bool ClickGuess(const BoardPlay& b, const Code& guess, int pegs[4], QString* failure) const;
+    // Clicks `from` until `slot` shows `value`, clicking again only while `slot` still shows `before`.
+    bool ClickChip(const QRect& from, const QRect& slot, int value, int before) const;
+    // The chip `shown` in `slot` replaced by two clicks: on it, which puts the ring there, then on
+    // the tray's chip of attribute `attr`.
+    bool MendChip(const BoardPlay& b, const QRect& slot, int shown, int attr) const;
     // Plays the board's current row from its tray: the solver's next guess entered, the pegs read
     // and learnt; false, saying why in `failure`, when a move never shows.
     bool PlayRow(BoardPlay& b, QString* failure);

@@ -120,6 +120,9 @@ bool XSession::StartProgram(const QString& program, QString* error)
     if (!m_wayland.isEmpty()) env.insert(QStringLiteral("WAYLAND_DISPLAY"), m_wayland);
     env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));   // one pixel per pixel
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    // English, whatever the machine's language, unless the test asks for another.
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    env.remove(QStringLiteral("LANGUAGE"));
     for (const QString& name : m_extraEnv.keys()) env.insert(name, m_extraEnv.value(name));
     m_program.setProcessEnvironment(env);
     m_program.setProcessChannelMode(QProcess::ForwardedChannels);

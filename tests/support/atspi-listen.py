@@ -27,7 +27,9 @@ def heard(event):
                 if event.source.getRole() == pyatspi.ROLE_DOCUMENT_FRAME:
                     tell_document(event.source)
         elif event.type.startswith("object:property-change:accessible-name"):
-            say("name", event.source.name)
+            # A notification's new words are heard as it shows, not as they change.
+            if event.source.getRole() != pyatspi.ROLE_NOTIFICATION:
+                say("name", event.source.name)
         elif event.type.startswith("object:text-caret-moved"):
             line, _, _ = event.source.queryText().getTextAtOffset(event.detail1, pyatspi.TEXT_BOUNDARY_LINE_START)
             say("line", line.strip())
