@@ -43,7 +43,8 @@ void CScreenFit::Fit()
     m_bCheckFrame = !w.isVisible() || boardscale::FrameAround(w).isNull();
     const QSize fitted = boardscale::Scaled(m_natural, boardscale::ScaleForScreen(w, m_natural));
     const QSize frame = boardscale::FrameAround(w);
-    const QSize room = w.screen() != nullptr ? w.screen()->availableGeometry().size() - frame : fitted;
+    m_fitFrame = frame;
+    const QSize room = w.screen() != nullptr ? boardscale::FreeArea(*w.screen()).size() - frame : fitted;
     m_bFitting = true;
     w.resize(boardscale::KeepChosen(m_chosenSize, fitted, room, w.minimumSize()));
     m_bFitting = false;
@@ -83,7 +84,9 @@ void CScreenFit::CheckFrame()
     const QSize frame = boardscale::FrameAround(m_window);
     if (frame.isNull()) return;   // not told yet
     m_bCheckFrame = false;
-    if (!boardscale::FitsScreen(m_window)) Fit();
+    // Where the window's place is not told (Wayland), a frame smaller than assumed leaves room for
+    // a larger board, which no move will use: the window takes it.
+    if (!boardscale::FitsScreen(m_window) || (!boardscale::PositionsKnown() && frame != m_fitFrame)) Fit();
 }
 
 void CScreenFit::Shown()

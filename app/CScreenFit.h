@@ -49,5 +49,6 @@ private:
     bool m_bFitting = false;
     QElapsedTimer m_sinceFit;        // the window manager's answers to a fit arrive for a moment after it
     QSize m_fittedSize;              // the size the last fit asked for
+    QSize m_fitFrame;                // and the frame it assumed
     bool m_bRefitQueued = false;
 };

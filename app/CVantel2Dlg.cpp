@@ -18,6 +18,7 @@
 #include "CAccessibleControl.h"
 #include "CAnnouncer.h"
 #include "CHelpWindow.h"
+#include "DialogOverGame.h"
 #include "LanguageFolder.h"
 #include "QuitQuestion.h"
 #include "StatsFiles.h"
@@ -95,6 +96,7 @@ CVantel2Dlg::CVantel2Dlg(std::filesystem::path dataFolder, const QString& appFol
     m_controls.BindSprites(&m_sprites);
     // The first game is set up and drawn before the window is first shown.
     m_game.StartFirstGame();
+    m_sprites.Prefetch(m_controls.ShownCells());   // while the window is being shown
 }
 
 CVantel2Dlg::~CVantel2Dlg()
@@ -303,7 +305,7 @@ void CVantel2Dlg::OpenHighScores()
 {
     CAboutDlg dlg(m_dataBase, m_appFolder, this);
     dlg.FitToScreen();
-    dlg.exec();
+    dialogovergame::Run(dlg);
 }
 
 // Every game starts here; a note about the last one goes with it.

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
+#include "DialogOverGame.h"
+
 namespace quitquestion {
 namespace {
 
@@ -31,7 +33,7 @@ std::unique_ptr<QMessageBox> Create(QWidget* parent)
 bool Ask(QWidget* parent)
 {
     const std::unique_ptr<QMessageBox> box = Create(parent);
-    box->exec();
+    dialogovergame::Run(*box);
     return box->clickedButton() != nullptr && box->buttonRole(box->clickedButton()) == QMessageBox::DestructiveRole;
 }
 

@@ -1,18 +1,20 @@
 #include "SheetPainter.h"
 
+#include "CellPicture.h"
 #include "ChipPainter.h"
 #include "DigitPainter.h"
 #include "FramePainter.h"
 #include "ImageLayer.h"
 #include "PegPainter.h"
-#include "PictureFile.h"
 #include "SpriteGeometry.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 
+#include <functional>
 #include <utility>
+#include <vector>
 
 namespace art {
 namespace {
@@ -20,75 +22,89 @@ namespace {
 using sprites::Cell;
 using sprites::Size;
 
-// Lets `draw` paint one cell and nothing outside it, so the gaps between cells stay black.
-void InCell(QPainter& painter, Cell cell, Size size, const std::function<void(const QRectF&)>& draw)
-{
-    const QRectF rect(cell.x, cell.y, size.w, size.h);
-    painter.save();
-    painter.setClipRect(rect);
-    draw(rect);
-    painter.restore();
-}
+// One cell of the sheet and what is drawn in it; nothing is drawn outside it, so the gaps between
+// cells stay black.
+struct Piece {
+    Cell cell;
+    Size size;
+    std::function<void(QPainter&, const QRectF&)> draw;
+};
 
-void DrawGuessChips(QPainter& painter)
+void AddGuessChips(std::vector<Piece>& pieces)
 {
     using namespace chipvalue;
-    InCell(painter, sprites::GuessChipCell(kEmpty), sprites::kChipSize,
-           [&](const QRectF& r) { DrawHole(painter, r); });
+    pieces.push_back({sprites::GuessChipCell(kEmpty), sprites::kChipSize, DrawHole});
     for (int shape = 1; shape <= chips::kShapes; ++shape)
-        InCell(painter, sprites::GuessChipCell(kFirstShape - 1 + shape), sprites::kChipSize,
-               [&](const QRectF& r) { DrawSlottedChip(painter, r, ShapeChip(shape)); });
+        pieces.push_back({sprites::GuessChipCell(kFirstShape - 1 + shape), sprites::kChipSize,
+                          [shape](QPainter& p, const QRectF& r) { DrawSlottedChip(p, r, ShapeChip(shape)); }});
     for (int colour = 1; colour <= chips::kColors; ++colour)
-        InCell(painter, sprites::GuessChipCell(kFirstColor - 1 + colour), sprites::kChipSize,
-               [&](const QRectF& r) { DrawSlottedChip(painter, r, ColourChip(colour)); });
+        pieces.push_back({sprites::GuessChipCell(kFirstColor - 1 + colour), sprites::kChipSize,
+                          [colour](QPainter& p, const QRectF& r) { DrawSlottedChip(p, r, ColourChip(colour)); }});
     // Not in play: the sixth tray chip, the circle or the red, crossed out and faded.
     const std::pair<int, ChipLook> retired[2] = {{kShapeNotInPlay, ShapeChip(chips::kCircle)},
                                                  {kColorNotInPlay, ColourChip(chips::kRed)}};
     for (const auto& chip : retired)
-        InCell(painter, sprites::GuessChipCell(chip.first), sprites::kChipSize, [&](const QRectF& r) {
-            DrawSlottedChip(painter, r, chip.second, true);
-            DrawCrossOut(painter, r);
-        });
-    InCell(painter, sprites::GuessChipCell(kSlotOutOfPlay), sprites::kChipSize,
-           [&](const QRectF& r) { DrawClosedSlot(painter, r); });
+        pieces.push_back({sprites::GuessChipCell(chip.first), sprites::kChipSize,
+                          [look = chip.second](QPainter& p, const QRectF& r) {
+                              DrawSlottedChip(p, r, look, true);
+                              DrawCrossOut(p, r);
+                          }});
+    pieces.push_back({sprites::GuessChipCell(kSlotOutOfPlay), sprites::kChipSize, DrawClosedSlot});
 }
 
-void DrawPegs(QPainter& painter)
+void AddPegs(std::vector<Piece>& pieces)
 {
     const Peg pegs[4] = {Peg::None, Peg::NoMatch, Peg::Present, Peg::Exact};
     for (int value = 0; value < 4; ++value)
-        InCell(painter, sprites::ScoreChipCell(value), sprites::kPegSize,
-               [&](const QRectF& r) { DrawPeg(painter, r, pegs[value]); });
+        pieces.push_back({sprites::ScoreChipCell(value), sprites::kPegSize,
+                          [peg = pegs[value]](QPainter& p, const QRectF& r) { DrawPeg(p, r, peg); }});
 }
 
-void DrawPool(QPainter& painter)
+void AddPool(std::vector<Piece>& pieces)
 {
     for (int chip = 0; chip < 36; ++chip) {
         const ChipLook look = PoolChip(chip % 6 + 1, chip / 6 + 1);
         for (bool eliminated : {false, true})
-            InCell(painter, sprites::CenterChipCell(chip + (eliminated ? 36 : 0)), sprites::kPoolSize,
-                   [&](const QRectF& r) { DrawSlottedChip(painter, r, look, eliminated); });
+            pieces.push_back({sprites::CenterChipCell(chip + (eliminated ? 36 : 0)), sprites::kPoolSize,
+                              [look, eliminated](QPainter& p, const QRectF& r) {
+                                  DrawSlottedChip(p, r, look, eliminated);
+                              }});
     }
 }
 
-void DrawDigits(QPainter& painter)
+void AddDigits(std::vector<Piece>& pieces)
 {
     for (int value = 0; value < 30; ++value)
-        InCell(painter, sprites::NumbersCell(value), sprites::kDigitSize,
-               [&](const QRectF& r) { DrawDigit(painter, r, value / 10, value % 10); });
+        pieces.push_back({sprites::NumbersCell(value), sprites::kDigitSize,
+                          [value](QPainter& p, const QRectF& r) { DrawDigit(p, r, value / 10, value % 10); }});
     // The blank cell stays black.
+    pieces.push_back({sprites::NumbersCell(sprites::kBlankDigit), sprites::kDigitSize, [](QPainter&, const QRectF&) {}});
 }
 
-void DrawFrames(QPainter& painter)
+void AddFrames(std::vector<Piece>& pieces)
 {
     const Frame styles[3] = {Frame::Open, Frame::Closed, Frame::CurrentRow};
     const Size side{sprites::kSideWidth, sprites::kSideCellHeight};
     for (int value = 0; value < 3; ++value)
-        InCell(painter, sprites::SideVertCell(value), side,
-               [&](const QRectF& r) { DrawFrame(painter, r, styles[value]); });
+        pieces.push_back({sprites::SideVertCell(value), side,
+                          [style = styles[value]](QPainter& p, const QRectF& r) { DrawFrame(p, r, style); }});
     for (int value = 0; value < 2; ++value)
-        InCell(painter, sprites::SideHorizCell(value), sprites::kBarSize,
-               [&](const QRectF& r) { DrawFrame(painter, r, styles[value]); });
+        pieces.push_back({sprites::SideHorizCell(value), sprites::kBarSize,
+                          [style = styles[value]](QPainter& p, const QRectF& r) { DrawFrame(p, r, style); }});
+}
+
+const std::vector<Piece>& Pieces()
+{
+    static const std::vector<Piece> pieces = [] {
+        std::vector<Piece> all;
+        AddGuessChips(all);
+        AddPegs(all);
+        AddPool(all);
+        AddDigits(all);
+        AddFrames(all);
+        return all;
+    }();
+    return pieces;
 }
 
 }  // namespace
@@ -96,11 +112,21 @@ void DrawFrames(QPainter& painter)
 void DrawSheet(QPainter& painter, const QRectF& sheet)
 {
     painter.fillRect(sheet, Qt::black);
-    DrawGuessChips(painter);
-    DrawPegs(painter);
-    DrawPool(painter);
-    DrawDigits(painter);
-    DrawFrames(painter);
+    for (const Piece& piece : Pieces()) {
+        const QRectF rect(piece.cell.x, piece.cell.y, piece.size.w, piece.size.h);
+        painter.save();
+        painter.setClipRect(rect);
+        piece.draw(painter, rect);
+        painter.restore();
+    }
+}
+
+std::vector<QRect> SheetCells(int scale)
+{
+    std::vector<QRect> cells;
+    for (const Piece& piece : Pieces())
+        cells.emplace_back(piece.cell.x * scale, piece.cell.y * scale, piece.size.w * scale, piece.size.h * scale);
+    return cells;
 }
 
 bool WriteSheets(const QString& gameFolder)
@@ -115,9 +141,10 @@ bool WriteSheets(const QString& gameFolder)
     // exactly and takes a fraction of the room.
     const QImage sheet = Render(size, 1, false, DrawSheet);
     const QImage sharp = Render(size, 2, false, DrawSheet);
-    // Its raw form, written after the PNG so it is never older, reads without decoding.
-    const QString raw = game.filePath(QString::fromLatin1(sprites::kSheetFile2xRaw));
-    return sheet.save(plain, "BMP") && sharp.save(twin, "PNG", 0) && WriteRawPicture(sharp, raw);
+    // Its cells, each compressed alone and written after the PNG so they are never older, read
+    // and decode only where a board shows them.
+    const QString cells = game.filePath(QString::fromLatin1(sprites::kSheetFile2xCells));
+    return sheet.save(plain, "BMP") && sharp.save(twin, "PNG", 0) && WriteCellPicture(sharp, SheetCells(2), cells);
 }
 
 }  // namespace art

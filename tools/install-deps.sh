@@ -4,7 +4,7 @@
 set -eu
 
 packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
-libgtest-dev libgmock-dev googletest libbenchmark-dev fonts-dejavu-core
+libzstd-dev libgtest-dev libgmock-dev googletest libbenchmark-dev fonts-dejavu-core
 xvfb xauth xdotool x11-utils imagemagick libx11-dev libxfixes-dev libxdamage-dev clang libclang-rt-14-dev valgrind
 lintian desktop-file-utils appstream
 qt6-l10n-tools qt6-translations-l10n gettext po4a

@@ -58,11 +58,9 @@ bool CChipDropSource::ShowsDragCursors(const QString& platformName)
     return platformName == QLatin1String("xcb") || platformName == QLatin1String("windows");
 }
 
-void CChipDropSource::SetPicture(QDrag& drag, qreal devicePixelRatio, const QString& platformName) const
+void CChipDropSource::SetPicture(QDrag& drag, const QPixmap& chip, QPoint grabbed, const QString& platformName)
 {
-    if (ShowsDragCursors(platformName)) return;
-    const QPixmap art = ArtPixmap(CursorArt(ChipCursor(m_nChip)), devicePixelRatio);
-    if (art.isNull()) return;   // the platform's own drag look stands in
-    drag.setPixmap(art);
-    drag.setHotSpot(QPoint(0, 0));
+    if (ShowsDragCursors(platformName) || chip.isNull()) return;   // else the platform's own drag look
+    drag.setPixmap(chip);
+    drag.setHotSpot(grabbed);
 }

@@ -3,9 +3,10 @@
 // take it (or while the pointer is still over the chip's own tray slot), the red cross elsewhere.
 // Qt chooses the drag cursor by the action the target answered, so every answer gets its cursor
 // before the drag starts. Where the platform shows no drag cursors (Wayland), the chip travels
-// as the drag's picture instead.
+// as the drag's picture instead: as large as on the board, held where the pointer took it.
 
 #include <QPixmap>
+#include <QPoint>
 #include <QString>
 
 #include <cstdint>
@@ -24,10 +25,10 @@ public:
     // Gives the drag its cursor for every answer a target can make, drawn for a screen of
     // `devicePixelRatio`.
     void SetCursors(QDrag& drag, qreal devicePixelRatio = 1.0) const;
-    // Gives the drag the chip's picture, hanging below and right of the pointer as the cursor
-    // does, where the platform `platformName` would not show the cursors; elsewhere the cursor
-    // already pictures the chip and a second one would follow it.
-    void SetPicture(QDrag& drag, qreal devicePixelRatio, const QString& platformName) const;
+    // Gives the drag `chip`, the chip as its slot shows it, held at `grabbed` (where the pointer
+    // pressed on the slot), where the platform `platformName` would not show the cursors;
+    // elsewhere the cursor already pictures the chip and a second one would follow it.
+    static void SetPicture(QDrag& drag, const QPixmap& chip, QPoint grabbed, const QString& platformName);
 
     // The platform shows a drag's cursors.
     static bool ShowsDragCursors(const QString& platformName);

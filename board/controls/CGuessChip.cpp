@@ -123,9 +123,34 @@ void CGuessChip::StartDrag()
     auto* drag = new QDrag(this);   // Qt disposes of it once the drag is over
     drag->setMimeData(data.release());
     source.SetCursors(*drag, devicePixelRatioF());
-    source.SetPicture(*drag, devicePixelRatioF(), QGuiApplication::platformName());
+    source.SetPicture(*drag, ChipPicture(), m_pressPos, QGuiApplication::platformName());
     // Dragging copies: whatever the outcome, this slot keeps its chip.
     drag->exec(Qt::CopyAction);
+}
+
+// The chip lifted out of its slot: the slot's picture at its size on the board and the screen's
+// density, round, with what lies around the chip left out.
+QPixmap CGuessChip::ChipPicture() const
+{
+    if (m_pSprites == nullptr || !m_pSprites->IsLoaded()) return {};
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(qRound(width() * ratio), qRound(height() * ratio));
+    QPixmap cell(pixels);
+    cell.setDevicePixelRatio(ratio);
+    QPainter onCell(&cell);
+    m_pSprites->Draw(onCell, sprites::GuessChipCell(m_nValue), sprites::kChipSize, size());
+    onCell.end();
+    QPixmap chip(pixels);
+    chip.setDevicePixelRatio(ratio);
+    chip.fill(Qt::transparent);
+    QPainter painter(&chip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(QRectF(rect()));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.drawPixmap(0, 0, cell);
+    return chip;
 }
 
 void CGuessChip::dragEnterEvent(QDragEnterEvent* event)

@@ -5,6 +5,7 @@
 
 #include <QBasicTimer>
 #include <QPoint>
+#include <QPixmap>
 #include <QWidget>
 
 #include <memory>
@@ -57,6 +58,7 @@ protected:
 private:
     void StartDrag();
     void EndPress();
+    QPixmap ChipPicture() const;
 
     bool m_bPressPending = false;
     bool m_bFocusMark = false;

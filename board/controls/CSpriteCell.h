@@ -3,6 +3,7 @@
 // pegs, the centre grid's cells, the score digits and the frame pieces. Each kind says which cell a
 // value selects and how large a copy it takes; painting is the same for all.
 
+#include <QRect>
 #include <QWidget>
 
 #include <cstdint>
@@ -14,6 +15,10 @@ class CSpriteCell : public QWidget {
 public:
     int32_t m_nValue = 0;
     const CSpriteSheet* m_pSprites = nullptr;
+
+    // The part of the sheet the control shows at scale 1: its value's cell, as much of the copy as
+    // the control's own size takes.
+    QRect ShownCell() const;
 
 protected:
     // `copied` is the size of the copy at scale 1, and the control's own size there.

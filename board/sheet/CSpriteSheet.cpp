@@ -30,15 +30,17 @@ QPixmap ReadSheet(const QString& folder, const char* name)
     return QPixmap::fromImage(ReadImage(folder, name));
 }
 
-// The sharp twin's raw form, when it was written from the PNG beside it (not older than it: a
-// player's own PNG put in later wins) and is exactly twice the plain sheet; else empty.
-QString UsableRaw(const QString& folder, QSize plain)
+// Opens the sharp twin's cells when they were written from the PNG beside it (not older than it:
+// a player's own PNG put in later wins) and are exactly twice the plain sheet.
+bool OpenSharpCells(const QString& folder, QSize plain, CellPicture& cells)
 {
     const QDir dir(folder);
     const QFileInfo png(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2x)));
-    const QFileInfo raw(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2xRaw)));
-    if (!png.exists() || !raw.exists() || raw.lastModified() < png.lastModified()) return {};
-    return RawPictureSize(raw.filePath()) == plain * 2 ? raw.filePath() : QString();
+    const QFileInfo file(dir.filePath(QString::fromLatin1(CSpriteSheet::kFileName2xCells)));
+    if (!png.exists() || !file.exists() || file.lastModified() < png.lastModified()) return false;
+    if (cells.Open(file.filePath()) && cells.Size() == plain * 2) return true;
+    cells.Close();
+    return false;
 }
 
 // The plain sheet's size, from its header alone.
@@ -49,37 +51,42 @@ QSize PlainSize(const QString& folder)
     return QImageReader(&file).size();
 }
 
-QImage ReadSharp(const QString& folder, const QString& raw)
+// `area` of `sheet`, in the sheet's own pixels, black where it reaches past the sheet.
+QImage AreaOf(const QPixmap& sheet, const QRect& area)
 {
-    if (!raw.isEmpty()) {
-        QImage sharp = ReadRawPicture(raw);
-        if (!sharp.isNull()) return sharp;
+    if (sheet.isNull()) {
+        QImage black(area.size(), QImage::Format_RGB32);
+        black.fill(Qt::black);
+        return black;
     }
-    return ReadImage(folder, CSpriteSheet::kFileName2x);
+    // The picture behind a pixmap is shared, not copied; its copy pads what lies outside with 0.
+    QImage out = sheet.toImage().copy(area).convertToFormat(QImage::Format_RGB32);
+    out.setDevicePixelRatio(1.0);
+    return out;
 }
 
 }  // namespace
 
 bool CSpriteSheet::Load(const QString& folder)
 {
+    TakePrefetched();
     m_sheet = m_sheet2x = QPixmap();
     ForgetCopies();
     m_folder = folder;
     m_size = QSize();
-    m_raw2x.clear();
+    m_sharpCells.Close();
     const bool dense = qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0;
-    // A high-DPI screen copies every cell from the sharp twin; from its raw form it reads only the
-    // cells it shows, and the plain sheet is read only if something asks for it.
+    // A high-DPI screen copies every cell from the sharp twin; from its cells file it reads only
+    // the cells it shows, and the plain sheet is read only if something asks for it.
     if (dense) {
         const QSize plain = PlainSize(folder);
-        m_raw2x = plain.isEmpty() ? QString() : UsableRaw(folder, plain);
-        if (!m_raw2x.isEmpty()) m_size = plain;
+        if (!plain.isEmpty() && OpenSharpCells(folder, plain, m_sharpCells)) m_size = plain;
     }
-    m_bPlainRead = m_raw2x.isEmpty();
+    m_bPlainRead = !m_sharpCells.IsOpen();
     if (m_bPlainRead) {
         m_sheet = ReadSheet(folder, kFileName);
         m_size = m_sheet.size();
-        if (!m_size.isEmpty()) m_raw2x = UsableRaw(folder, m_size);
+        if (!m_size.isEmpty()) OpenSharpCells(folder, m_size, m_sharpCells);
     }
     // The sharp twin is four times the plain sheet's size and most screens never need it, so it
     // is read when a high-DPI screen or a large board first asks for it.
@@ -99,10 +106,11 @@ const QPixmap& CSpriteSheet::Plain() const
 
 void CSpriteSheet::Release()
 {
+    TakePrefetched();
     m_sheet = m_sheet2x = QPixmap();
     ForgetCopies();
     m_bLooked2x = m_bPlainRead = true;
-    m_raw2x.clear();
+    m_sharpCells.Close();
     m_size = QSize();
 }
 
@@ -117,110 +125,152 @@ void CSpriteSheet::SetLabels(bool on)
 {
     if (on == m_bLabels) return;
     m_bLabels = on;
-    m_labelled = QPixmap();   // drawn again when first needed; the scaled sheet stays
-    m_labelledFactor = 0.0;
+    m_fitted.clear();   // drawn again when first needed
+}
+
+void CSpriteSheet::Prefetch(std::vector<QRect> cells)
+{
+    TakePrefetched();
+    const bool twice = qGuiApp != nullptr && qGuiApp->devicePixelRatio() * m_scale == 2.0;
+    if (!twice || !m_sharpCells.IsOpen()) return;
+    const CellPicture* file = &m_sharpCells;
+    m_prefetch = std::async(std::launch::async, [file, cells = std::move(cells)] {
+        std::vector<std::pair<Key, QImage>> read;
+        for (const QRect& cell : cells) {
+            const QRect area(cell.topLeft() * 2, cell.size() * 2);
+            read.emplace_back(Key(area.x(), area.y(), area.width(), area.height()), file->Read(area));
+        }
+        return read;
+    });
+}
+
+void CSpriteSheet::TakePrefetched() const
+{
+    if (!m_prefetch.valid()) return;
+    for (auto& [key, pixels] : m_prefetch.get())
+        if (!pixels.isNull()) m_cells2x[key] = QPixmap::fromImage(std::move(pixels));
 }
 
 void CSpriteSheet::ForgetCopies()
 {
+    TakePrefetched();
     m_cells2x.clear();
-    m_scaled = m_labelled = QPixmap();
-    m_scaledFactor = m_labelledFactor = 0.0;
+    m_fitted.clear();
 }
 
 const QPixmap& CSpriteSheet::Sheet2x() const
 {
     if (m_bLooked2x) return m_sheet2x;
     m_bLooked2x = true;
-    m_sheet2x = QPixmap::fromImage(ReadSharp(m_folder, m_raw2x));
+    TakePrefetched();
+    QImage sharp = m_sharpCells.ReadAll();
+    if (sharp.isNull()) sharp = ReadImage(m_folder, kFileName2x);
+    m_sheet2x = QPixmap::fromImage(std::move(sharp));
     // A high-resolution sheet that does not match the plain one would put cells in the wrong place.
     if (m_sheet2x.size() != m_size * 2) m_sheet2x = QPixmap();
     m_sheet2x.setDevicePixelRatio(2.0);
     return m_sheet2x;
 }
 
-const QPixmap& CSpriteSheet::Source(qreal devicePixelRatio, qreal* pixelsPerCell) const
-{
-    const qreal factor = m_scale * devicePixelRatio;
-    const QPixmap& plain = Unlabelled(factor, pixelsPerCell);
-    return m_bLabels ? LabelledFor(factor, plain, *pixelsPerCell) : plain;
-}
-
-const QPixmap& CSpriteSheet::Unlabelled(qreal factor, qreal* pixelsPerCell) const
+const QPixmap& CSpriteSheet::Source(qreal factor, qreal* pixelsPerCell) const
 {
     // Drawn art where it exists at this size: the plain sheet, or its sharp twin.
-    if (factor == 1.0 || (factor > 1.0 && Sheet2x().isNull())) {
-        *pixelsPerCell = 1.0;   // without the twin, Qt enlarges the plain cells as it copies
-        return Plain();
-    }
-    if (factor == 2.0) {
+    if (factor == 2.0 && !Sheet2x().isNull()) {
         *pixelsPerCell = 2.0;
         return m_sheet2x;
     }
-    *pixelsPerCell = factor;
-    return ScaledFor(factor);
-}
-
-const QPixmap& CSpriteSheet::ScaledFor(qreal factor) const
-{
-    if (factor == m_scaledFactor && !m_scaled.isNull()) return m_scaled;
-    const QSize size(qMax(1, qRound(m_size.width() * factor)), qMax(1, qRound(m_size.height() * factor)));
-    if (factor < 1.0) {
-        // Smaller than drawn: from the plain sheet, each pixel the average of those it covers.
-        m_scaled = Plain().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    } else {
-        // Larger: from the sharp sheet, never shrunk by half or more, so blending each pixel's
-        // nearest neighbours loses nothing, at half the cost of averaging.
-        QImage scaled(size, QImage::Format_RGB32);
-        QPainter painter(&scaled);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(QRect(QPoint(0, 0), size), m_sheet2x);
-        painter.end();
-        m_scaled = QPixmap::fromImage(std::move(scaled));
-    }
-    m_scaled.setDevicePixelRatio(1.0);
-    m_scaledFactor = factor;
-    return m_scaled;
+    *pixelsPerCell = 1.0;   // without the twin, Qt enlarges the plain cells as it copies
+    return Plain();
 }
 
 const QPixmap* CSpriteSheet::SharpCell(qreal devicePixelRatio, const QRect& cell, QSize shown) const
 {
     // Only where the sharp sheet is copied as it is, and the whole cell lies inside the sheet.
-    if (m_raw2x.isEmpty() || m_bLabels || m_scale * devicePixelRatio != 2.0) return nullptr;
+    if (!m_sharpCells.IsOpen() || m_scale * devicePixelRatio != 2.0) return nullptr;
+    TakePrefetched();
     if (!QRect(QPoint(0, 0), m_size).contains(cell)) return nullptr;
     const qreal perShown = 2.0 / m_scale;
     const QSize extent(qRound(shown.width() * perShown), qRound(shown.height() * perShown));
     const QRect area(cell.topLeft() * 2, extent);
-    const auto key = std::make_tuple(area.x(), area.y(), area.width(), area.height());
+    const Key key(area.x(), area.y(), area.width(), area.height());
     const auto known = m_cells2x.find(key);
     if (known != m_cells2x.end()) return &known->second;
-    QImage pixels = ReadRawPictureArea(m_raw2x, area);
+    QImage pixels = m_sharpCells.Read(area);
     if (pixels.isNull()) return nullptr;   // changed since; the whole sheet is read instead
     QPixmap& kept = m_cells2x[key];
     kept = QPixmap::fromImage(std::move(pixels));
     return &kept;
 }
 
-// Drawn at the size the cells are shown, so the numbers stay sharp at every scale.
-const QPixmap& CSpriteSheet::LabelledFor(qreal factor, const QPixmap& source, qreal pixelsPerCell) const
+QImage CSpriteSheet::SharpArea(const QRect& area) const
 {
-    if (factor == m_labelledFactor && !m_labelled.isNull()) return m_labelled;
-    m_labelled = source.copy();
-    DrawChipLabels(m_labelled, pixelsPerCell);
-    m_labelledFactor = factor;
-    return m_labelled;
+    const QRect pixels(area.topLeft() * 2, area.size() * 2);
+    TakePrefetched();
+    QImage read = m_sharpCells.Read(pixels);
+    if (!read.isNull()) return read;
+    if (Sheet2x().isNull()) return {};
+    return AreaOf(m_sheet2x, pixels);
+}
+
+const QPixmap& CSpriteSheet::Fitted(const QRect& area, QSize pixels, qreal factor) const
+{
+    const auto key = std::make_pair(Key(area.x(), area.y(), area.width(), area.height()),
+                                    Key(pixels.width(), pixels.height(), 0, 0));
+    const auto known = m_fitted.find(key);
+    if (known != m_fitted.end()) return known->second;
+    // Larger than drawn from the sharp sheet, smaller from the plain one; each cell scaled on its
+    // own, so its edges never blend with the black around it in the sheet.
+    QImage cell = factor > 1.0 ? SharpArea(area) : QImage();
+    if (cell.isNull()) cell = AreaOf(Plain(), area);
+    if (cell.size() != pixels) cell = cell.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    cell = cell.convertToFormat(QImage::Format_RGB32);
+    if (m_bLabels) {
+        // Drawn at the size the cell is shown, so the numbers stay sharp at every scale.
+        QPainter painter(&cell);
+        painter.scale(qreal(pixels.width()) / area.width(), qreal(pixels.height()) / area.height());
+        painter.translate(-area.topLeft());
+        DrawChipLabels(painter, area);
+    }
+    QPixmap& kept = m_fitted[key];
+    kept = QPixmap::fromImage(std::move(cell));
+    return kept;
+}
+
+// A control covers the device pixels its rectangle's corners round to, as Qt clips it; where the
+// pixel ratio is fractional its edges fall between pixels, and a copy drawn over the rectangle
+// would leave the last row or column it owns unpainted. The cell is drawn over exactly those
+// pixels instead, so neighbouring controls meet without a seam.
+void CSpriteSheet::DrawFitted(QPainter& painter, const QRect& area, QSize shown, qreal factor) const
+{
+    const QTransform toDevice = painter.deviceTransform();
+    const QPoint from = toDevice.map(QPointF(0, 0)).toPoint();
+    const QPoint to = toDevice.map(QPointF(shown.width(), shown.height())).toPoint();
+    const QSize pixels(to.x() - from.x(), to.y() - from.y());
+    if (pixels.isEmpty() || area.isEmpty()) return;
+    const QPixmap& fitted = Fitted(area, pixels, factor);
+    painter.save();
+    painter.setWorldTransform(toDevice.inverted());
+    painter.drawPixmap(from, fitted);
+    painter.restore();
 }
 
 void CSpriteSheet::Draw(QPainter& painter, sprites::Cell cell, sprites::Size size, QSize shown) const
 {
     const qreal dpr = painter.device()->devicePixelRatioF();
+    const qreal factor = m_scale * dpr;
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    // Anywhere but at a whole pixel ratio with the board at its drawn size or twice it, and
+    // wherever numbers go on the chips, the cell is fitted to the control's pixels.
+    if (m_bLabels || dpr != std::floor(dpr) || (factor != 1.0 && factor != 2.0)) {
+        DrawFitted(painter, QRect(cell.x, cell.y, size.w, size.h), shown, factor);
+        return;
+    }
     if (const QPixmap* sharp = SharpCell(dpr, QRect(cell.x, cell.y, size.w, size.h), shown)) {
         painter.drawPixmap(QRectF(QPointF(0, 0), shown), *sharp, QRectF(sharp->rect()));
         return;
     }
     qreal k = 1.0;
-    const QPixmap& source = Source(dpr, &k);
+    const QPixmap& source = Source(factor, &k);
     const qreal perShown = k / m_scale;   // source pixels per pixel of the control
     // A cell reaching past the sheet (a small sheet, or a value the game never writes) copies
     // only what is there; the rest stays black rather than showing stale pixels.

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QPainter>
-#include <QPixmap>
 
 #include "Chips.h"
 #include "SpriteGeometry.h"
@@ -11,8 +10,9 @@ namespace {
 
 // A small dark disc with a light number in the cell's lower right corner, over the rim of the
 // chip, where it covers nothing of the shape; dimmed on the pool's eliminated chips.
-void DrawLabel(QPainter& painter, sprites::Cell cell, sprites::Size size, int number, bool dimmed)
+void DrawLabel(QPainter& painter, const QRect& area, sprites::Cell cell, sprites::Size size, int number, bool dimmed)
 {
+    if (!area.intersects(QRect(cell.x, cell.y, size.w, size.h))) return;
     const qreal d = 0.32 * size.w;
     const qreal margin = 0.08 * size.w;   // inside the ring that marks the keyboard's slot
     const QRectF disc(cell.x + size.w - d - margin, cell.y + size.h - d - margin, d, d);
@@ -29,17 +29,14 @@ void DrawLabel(QPainter& painter, sprites::Cell cell, sprites::Size size, int nu
 
 }  // namespace
 
-void DrawChipLabels(QPixmap& sheet, double pixelsPerCell)
+void DrawChipLabels(QPainter& painter, const QRect& area)
 {
-    QPainter painter(&sheet);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    // Drawn in the plain sheet's coordinates, whatever the copy's size and density.
-    const qreal unit = pixelsPerCell / sheet.devicePixelRatio();
-    painter.scale(unit, unit);
     for (int v = chipvalue::kFirstShape; v <= chipvalue::kLastColor; ++v)
-        DrawLabel(painter, sprites::GuessChipCell(v), sprites::kChipSize, (v - 1) % 6 + 1, false);
+        DrawLabel(painter, area, sprites::GuessChipCell(v), sprites::kChipSize, (v - 1) % 6 + 1, false);
     for (int i = 0; i < chips::kCount; ++i) {
-        DrawLabel(painter, sprites::CenterChipCell(i), sprites::kPoolSize, chips::ColorOf(i), false);
-        DrawLabel(painter, sprites::CenterChipCell(i + chips::kCount), sprites::kPoolSize, chips::ColorOf(i), true);
+        DrawLabel(painter, area, sprites::CenterChipCell(i), sprites::kPoolSize, chips::ColorOf(i), false);
+        DrawLabel(painter, area, sprites::CenterChipCell(i + chips::kCount), sprites::kPoolSize, chips::ColorOf(i),
+                  true);
     }
 }

@@ -3,8 +3,8 @@
 // colour chip (the numbers the keys 1 to 6 use on each board), and on every chip of the pool its
 // colour's number (its shape shows by its form, and its column is its shape's number).
 
-class QPixmap;
+class QPainter;
+class QRect;
 
-// Draws the labels into `sheet`, a copy of the sprite sheet whose pixels are `pixelsPerCell` times
-// as many as the plain sheet's along each side.
-void DrawChipLabels(QPixmap& sheet, double pixelsPerCell);
+// Draws with `painter`, in the plain sheet's coordinates, the labels of the cells that meet `area`.
+void DrawChipLabels(QPainter& painter, const QRect& area);

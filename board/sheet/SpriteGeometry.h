@@ -12,7 +12,7 @@ namespace sprites {
 // look.
 constexpr const char* kSheetFile = "images/vantel6.bmp";
 constexpr const char* kSheetFile2x = "images/vantel6@2x.png";
-constexpr const char* kSheetFile2xRaw = "images/vantel6@2x.rgb";   // the same pixels, raw
+constexpr const char* kSheetFile2xCells = "images/vantel6@2x.cells";   // its cells, each compressed alone
 
 struct Cell {
     int x;

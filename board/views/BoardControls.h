@@ -5,6 +5,10 @@
 #include "CBoardView.h"
 #include "CCentreView.h"
 
+#include <QRect>
+
+#include <vector>
+
 struct BoardControls {
     CBoardView boards[board::kCount] = {CBoardView(board::kShapes), CBoardView(board::kColors)};
     CCentreView centre;
@@ -13,4 +17,6 @@ struct BoardControls {
     SlotTable Slots();
     // Points every self-painting control at the sheet.
     void BindSprites(const CSpriteSheet* sheet);
+    // The part of the sheet each self-painting control shows now, at scale 1, each once.
+    std::vector<QRect> ShownCells() const;
 };

@@ -67,10 +67,17 @@ bool PositionsKnown()
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+QRect FreeArea(const QScreen& screen)
+{
+    const QRect free = screen.availableGeometry();
+    if (PositionsKnown() || free != screen.geometry()) return free;
+    return free.adjusted(0, kPanelRoom, 0, 0);
+}
+
 bool FitsScreen(const QWidget& window)
 {
     if (window.screen() == nullptr) return true;
-    const QRect free = window.screen()->availableGeometry();
+    const QRect free = FreeArea(*window.screen());
     const QSize whole = window.size() + FrameAround(window);
     if (whole.width() > free.width() || whole.height() > free.height()) return false;
     return !PositionsKnown() || free.contains(window.frameGeometry());
@@ -93,7 +100,7 @@ double ScaleForScreen(const QWidget& window, QSize natural)
 {
     const QScreen* screen = window.screen();
     if (screen == nullptr) return 1.0;
-    return std::min(1.0, ScaleToFit(screen->availableGeometry().size() - FrameAround(window), natural));
+    return std::min(1.0, ScaleToFit(FreeArea(*screen).size() - FrameAround(window), natural));
 }
 
 }  // namespace boardscale

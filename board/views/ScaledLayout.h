@@ -10,6 +10,7 @@
 #include <vector>
 
 class QLabel;
+class QScreen;
 class QWidget;
 
 namespace boardscale {
@@ -39,6 +40,11 @@ QPoint InsideArea(const QRect& frame, const QRect& area);
 
 // The window system tells where windows stand (not so on Wayland, which places them itself).
 bool PositionsKnown();
+// Room left for a top bar or panel where the window system does not tell where they are.
+constexpr int kPanelRoom = 32;
+// The part of `screen` a window may take: its free area where the window system tells it; where it
+// does not (Wayland tells a window nothing of panels), the whole screen less room for a panel.
+QRect FreeArea(const QScreen& screen);
 // `window` with its frame lies inside its screen's free area (where it stands is known).
 bool FitsScreen(const QWidget& window);
 // Moves a shown window that reaches off its screen's free area back inside, where it can; one

@@ -1,4 +1,4 @@
-// On a screen of twice the density a sheet whose sharp twin has its raw form reads only the cells
+// On a screen of twice the density a sheet whose sharp twin has its cells file reads only the cells
 // it shows from it, and still gives the plain sheet to whatever asks for it.
 #include <gtest/gtest.h>
 
@@ -8,8 +8,10 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <vector>
+
 #include "CSpriteSheet.h"
-#include "PictureFile.h"
+#include "CellPicture.h"
 #include "SheetPattern.h"
 
 namespace {
@@ -35,7 +37,7 @@ QImage Shown(const CSpriteSheet& sheet, sprites::Cell cell, int w, int h)
 
 }  // namespace
 
-TEST(SharpSheetDense, ARawSharpTwinShowsItsOwnCellsAndThePlainSheetIsStillThere)
+TEST(SharpSheetDense, TheSharpTwinsCellsShowAndThePlainSheetIsStillThere)
 {
     ASSERT_EQ(qGuiApp->devicePixelRatio(), 2.0);
     QTemporaryDir dir;
@@ -45,9 +47,12 @@ TEST(SharpSheetDense, ARawSharpTwinShowsItsOwnCellsAndThePlainSheetIsStillThere)
     const QImage raw = Pattern(2, 99);
     ASSERT_TRUE(plain.save(dir.filePath(CSpriteSheet::kFileName)));
     ASSERT_TRUE(png.save(dir.filePath(CSpriteSheet::kFileName2x)));
-    ASSERT_TRUE(WriteRawPicture(raw, dir.filePath(CSpriteSheet::kFileName2xRaw)));
+    // The cells it reads below: a chip, a peg, and the sheet's corner.
+    const std::vector<QRect> cells{QRect(144, 8, 128, 128), QRect(1004, 172, 96, 96), QRect(1860, 2600, 22, 38)};
+    ASSERT_TRUE(WriteCellPicture(raw, cells, dir.filePath(CSpriteSheet::kFileName2xCells), 1));
     CSpriteSheet sheet;
     ASSERT_TRUE(sheet.Load(dir.path()));
+    sheet.Prefetch({QRect(72, 4, 64, 64), QRect(0, 0, 941, 1319)});   // a cell, and what no one cell holds
     EXPECT_EQ(Shown(sheet, {72, 4}, 64, 64), raw.copy(144, 8, 128, 128));
     EXPECT_EQ(Shown(sheet, {502, 86}, 48, 48), raw.copy(1004, 172, 96, 96));
     QImage pastTheEdge(40, 60, QImage::Format_RGB32);

@@ -2,10 +2,12 @@
 // that shows the whole board, and a round is played there with the real pointer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "GameWindowTest.h"
 #include "RoundPlay.h"
+#include "XSession.h"
 
 namespace {
 
@@ -51,4 +53,52 @@ INSTANTIATE_TEST_SUITE_P(LaptopScreens, ScaledWindowTest,
                          [](const ::testing::TestParamInfo<ScreenCase>& info) {
                              const QSize s = info.param.screen;
                              return std::to_string(s.width()) + "x" + std::to_string(s.height());
+                         });
+
+namespace {
+
+struct PixelRatioCase {
+    QSize screen;
+    const char* factor;   // QT_SCALE_FACTOR
+};
+
+class FrameSeamTest : public ::testing::TestWithParam<PixelRatioCase> {};
+
+}  // namespace
+
+// At a fractional pixel ratio the controls' edges fall between device pixels: the frame's pieces
+// must still meet without a black or dark row, at the board's drawn size and smaller.
+TEST_P(FrameSeamTest, TheFramesPiecesMeetWithoutASeam)
+{
+    const QString missing = XSession::MissingTools();
+    if (!missing.isEmpty()) GTEST_SKIP() << "missing " << missing.toStdString();
+    const QImage sheet(QStringLiteral(VANTEL_SHEET));
+    ASSERT_FALSE(sheet.isNull());
+    XSession x;
+    x.SetProgramEnvironment(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(GetParam().factor));
+    QString error;
+    ASSERT_TRUE(x.Start(QStringLiteral(VANTEL_PROGRAM), &error, GetParam().screen)) << error.toStdString();
+    // The window in device pixels; the board is laid out in logical ones.
+    const double ratio = QByteArray(GetParam().factor).toDouble();
+    const QSize logical = (QSizeF(x.WindowGeometry().size()) / ratio).toSize();
+    const QSize natural(layout::DuToPxX(layout::kWidthDu), layout::DuToPxY(layout::kHeightDu));
+    const double scale = boardscale::ScaleToFit(logical, natural);
+    const QSize board = boardscale::Scaled(natural, scale);
+    BoardView view(sheet);
+    view.SetScale(scale * ratio, QPointF(QPointF((logical.width() - board.width()) / 2,
+                                                 (logical.height() - board.height()) / 2) * ratio).toPoint());
+    QString seam = QStringLiteral("never drawn");
+    x.WaitFor([&](const QImage& s) { return (seam = view.FirstSeam(s)).isEmpty(); }, 10000);
+    EXPECT_TRUE(seam.isEmpty()) << seam.toStdString() << " at board scale " << scale << ": "
+                                << x.Snapshot(QStringLiteral("seam-%1").arg(GetParam().factor)).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(FractionalScales, FrameSeamTest,
+                         ::testing::Values(PixelRatioCase{{2560, 1440}, "1.25"}, PixelRatioCase{{2560, 1440}, "1.5"},
+                                           PixelRatioCase{{2560, 1440}, "1.75"}, PixelRatioCase{{1920, 1080}, "1.75"},
+                                           PixelRatioCase{{1920, 1080}, "2"}, PixelRatioCase{{1366, 768}, "1"}),
+                         [](const ::testing::TestParamInfo<PixelRatioCase>& info) {
+                             std::string name = std::to_string(info.param.screen.width()) + "_at_" + info.param.factor;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
                          });

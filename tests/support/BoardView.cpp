@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "ScaledLayout.h"
 
@@ -15,6 +17,25 @@ QRect Place(layout::Member member, int board, int index, sprites::Size size)
             return {layout::DuToPxX(e.x), layout::DuToPxY(e.y), size.w, size.h};
     }
     return {};
+}
+
+// The frame's pieces and the centre's separators, where they stand at scale 1.
+std::vector<QRect> FramePieces()
+{
+    using layout::Member;
+    std::vector<QRect> pieces;
+    for (const layout::Entry& e : layout::MainLayout()) {
+        const QString art = QString::fromLatin1(e.art == nullptr ? "" : e.art);
+        QSize size;
+        if (e.member == Member::Bars) size = {sprites::kBarSize.w, sprites::kBarSize.h};
+        else if (e.member == Member::CodeSides || e.member == Member::RowSides || e.member == Member::TraySides)
+            size = {sprites::kSideWidth, sprites::kSideHeight};
+        else if (art == QLatin1String("sep_vert")) size = {5, 577};
+        else if (art == QLatin1String("sep_horiz")) size = {586, 5};
+        else continue;
+        pieces.emplace_back(QPoint(layout::DuToPxX(e.x), layout::DuToPxY(e.y)), size);
+    }
+    return pieces;
 }
 
 // Inside the smallest a button can be: 64 by 24 without its art.
@@ -79,10 +100,6 @@ void BoardView::SetScale(double scale, QPoint origin)
 {
     m_scale = scale;
     m_origin = origin;
-    // Scaled as the game scales it: smoothly, from the plain sheet for a smaller board.
-    m_scaledSheet = scale == 1.0 ? m_sheet
-                                 : m_sheet.scaled(QSize(qRound(m_sheet.width() * scale), qRound(m_sheet.height() * scale)),
-                                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QRect BoardView::Map(const QRect& r) const { return boardscale::Scaled(r, m_scale).translated(m_origin); }
@@ -93,11 +110,11 @@ QPoint BoardView::Map(QPoint p) const
            m_origin;
 }
 
-QImage BoardView::Cell(sprites::Cell c, QSize shown) const
+QImage BoardView::Cell(sprites::Cell c, sprites::Size size, QSize shown) const
 {
-    const QImage& sheet = m_scaledSheet.isNull() ? m_sheet : m_scaledSheet;
-    return sheet.copy(static_cast<int>(std::lround(c.x * m_scale)), static_cast<int>(std::lround(c.y * m_scale)),
-                      shown.width(), shown.height());
+    // Scaled as the game scales it: each cell on its own, smoothly, to the pixels that show it.
+    const QImage cell = m_sheet.copy(c.x, c.y, size.w, size.h);
+    return cell.size() == shown ? cell : cell.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 bool BoardView::Alike(const QImage& a, const QImage& b)
@@ -127,16 +144,42 @@ bool BoardView::IsBlack(const QImage& shot, const QRect& where)
     return true;
 }
 
+QString BoardView::FirstSeam(const QImage& shot) const
+{
+    const std::vector<QRect> pieces = FramePieces();
+    const auto centreY = [&](const QRect& r) { return static_cast<int>(m_origin.y() + (r.top() + r.height() / 2.0) * m_scale); };
+    for (const QRect& rod : pieces) {
+        if (rod.width() > rod.height()) continue;
+        // Along the rod's centre line, to each piece it meets above or below: a rod or a bar across it.
+        const double x = rod.x() + rod.width() / 2.0;
+        const int sx = static_cast<int>(m_origin.x() + x * m_scale);
+        for (const QRect& other : pieces) {
+            const bool meets = other.top() < rod.top() ? other.bottom() + 1 >= rod.top()
+                                                       : other.top() > rod.top() && other.top() <= rod.bottom() + 1;
+            if (other == rod || !meets || x < other.left() || x >= other.left() + other.width()) continue;
+            const int a = centreY(rod), b = centreY(other);
+            for (int y = std::min(a, b); y <= std::max(a, b); ++y) {
+                const QRgb p = shot.pixel(sx, y);
+                if (std::max({qRed(p), qGreen(p), qBlue(p)}) < 120)
+                    return QStringLiteral("a dark pixel %1 at (%2, %3) where the pieces at (%4, %5) and (%6, %7) meet")
+                        .arg(p & 0xFFFFFF, 6, 16, QLatin1Char('0')).arg(sx).arg(y)
+                        .arg(rod.x()).arg(rod.y()).arg(other.x()).arg(other.y());
+            }
+        }
+    }
+    return {};
+}
+
 bool BoardView::ShowsChip(const QImage& shot, const QRect& where, int value) const
 {
     const QRect at = Map(where);
-    return Alike(shot.copy(at), Cell(sprites::GuessChipCell(value), at.size()));
+    return Alike(shot.copy(at), Cell(sprites::GuessChipCell(value), sprites::kChipSize, at.size()));
 }
 
 bool BoardView::ShowsDigit(const QImage& shot, const QRect& where, int value) const
 {
     const QRect at = Map(where);
-    return Alike(shot.copy(at), Cell(sprites::NumbersCell(value), at.size()));
+    return Alike(shot.copy(at), Cell(sprites::NumbersCell(value), sprites::kDigitSize, at.size()));
 }
 
 int BoardView::ReadPeg(const QImage& shot, const QRect& where) const
@@ -144,6 +187,6 @@ int BoardView::ReadPeg(const QImage& shot, const QRect& where) const
     const QRect at = Map(where);
     const QImage part = shot.copy(at);
     for (int v = 0; v <= 3; ++v)
-        if (Alike(part, Cell(sprites::ScoreChipCell(v), at.size()))) return v;
+        if (Alike(part, Cell(sprites::ScoreChipCell(v), sprites::kPegSize, at.size()))) return v;
     return -1;
 }

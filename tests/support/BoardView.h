@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QString>
 
 #include "MainLayout.h"
 #include "SpriteGeometry.h"
@@ -39,16 +40,20 @@ public:
     // The peg value 0 to 3 shown at `where`, or -1 when it is none of them.
     int ReadPeg(const QImage& shot, const QRect& where) const;
 
+    // The first place where two of the frame's pieces meet with a dark pixel between them (a seam),
+    // walked along the rod from the middle of one piece to the middle of the next; empty when
+    // there is none. Every piece is open and bright, as at a game's start.
+    QString FirstSeam(const QImage& shot) const;
+
     // Nearly every pixel alike: the window is copied from the sheet unscaled.
     static bool Alike(const QImage& a, const QImage& b);
     static bool IsBlack(const QImage& shot, const QRect& where);
 
 private:
-    // The cell as the game copies it onto `shown` pixels of the window.
-    QImage Cell(sprites::Cell c, QSize shown) const;
+    // The cell, `size` pixels at scale 1, as the game copies it onto `shown` pixels of the window.
+    QImage Cell(sprites::Cell c, sprites::Size size, QSize shown) const;
 
     QImage m_sheet;
-    QImage m_scaledSheet;   // the sheet at the board's scale
     double m_scale = 1.0;
     QPoint m_origin;
 };

@@ -27,7 +27,7 @@ QString WestonCompositor::Missing()
     return missing.join(QStringLiteral(", "));
 }
 
-bool WestonCompositor::Start(const QString& display, const QString& folder, QSize output, QString* error)
+bool WestonCompositor::Start(const QString& display, const QString& folder, const Output& output, QString* error)
 {
     const QDir dir(folder);
     QFile ini(dir.filePath(QStringLiteral("weston.ini")));
@@ -35,7 +35,8 @@ bool WestonCompositor::Start(const QString& display, const QString& folder, QSiz
         *error = QStringLiteral("cannot write ") + ini.fileName();
         return false;
     }
-    ini.write("[core]\nidle-time=0\n[shell]\npanel-position=none\nlocking=false\n");
+    ini.write("[core]\nidle-time=0\n[shell]\nlocking=false\npanel-position=");
+    ini.write(output.panel ? "top\n" : "none\n");
     ini.close();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display);
@@ -46,8 +47,9 @@ bool WestonCompositor::Start(const QString& display, const QString& folder, QSiz
     m_process.setStandardErrorFile(log);
     m_process.start(QStringLiteral("weston"),
                     {QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--use-pixman"),
-                     QStringLiteral("--width=%1").arg(output.width()),
-                     QStringLiteral("--height=%1").arg(output.height()), QStringLiteral("--socket=") + Socket(),
+                     QStringLiteral("--width=%1").arg(output.size.width()),
+                     QStringLiteral("--height=%1").arg(output.size.height()),
+                     QStringLiteral("--scale=%1").arg(output.scale), QStringLiteral("--socket=") + Socket(),
                      QStringLiteral("--config=") + ini.fileName(), QStringLiteral("--idle-time=0")});
     if (WaitUntil([&] { return QFile::exists(dir.filePath(Socket())); }, 20000)) return true;
     QFile notes(log);

@@ -149,19 +149,19 @@ bool XSession::StartProgram(const QString& program, QString* error)
     return false;
 }
 
-bool XSession::StartOnWayland(const QString& program, QString* error, QSize output)
+bool XSession::StartOnWayland(const QString& program, QString* error, const WestonCompositor::Output& output)
 {
     if (!m_home.isValid()) {
         *error = QStringLiteral("no temporary folder");
         return false;
     }
     // A strip of screen below the output, for the pointer to enter the output from.
-    return StartServer(error, output + QSize(0, kBelowOutput)) && StartCompositor(error, output) &&
+    return StartServer(error, output.Pixels() + QSize(0, kBelowOutput)) && StartCompositor(error, output) &&
            StartProgram(program, error);
 }
 
 // The game sees the compositor; the test sees the compositor's output, a window on the X display.
-bool XSession::StartCompositor(QString* error, QSize output)
+bool XSession::StartCompositor(QString* error, const WestonCompositor::Output& output)
 {
     const QDir home(m_home.path());
     home.mkpath(QStringLiteral("runtime"));
@@ -170,7 +170,7 @@ bool XSession::StartCompositor(QString* error, QSize output)
     m_compositor = std::make_unique<WestonCompositor>();
     if (!m_compositor->Start(m_display, runtime, output, error)) return false;
     m_wayland = WestonCompositor::Socket();
-    m_output = output;
+    m_output = output.Pixels();
     const QStringList search{QStringLiteral("search"), QStringLiteral("--class"),
                              QStringLiteral("^Weston Compositor$")};
     if (WaitUntil([&] {
@@ -179,9 +179,9 @@ bool XSession::StartCompositor(QString* error, QSize output)
         }, kStartTimeoutMs)) {
         // weston follows the X pointer once it has entered its output window: a pointer already
         // there when the window appeared would never be seen.
-        Xdotool({QStringLiteral("mousemove"), Num(0), Num(output.height() + kBelowOutput / 2),
+        Xdotool({QStringLiteral("mousemove"), Num(0), Num(m_output.height() + kBelowOutput / 2),
                  QStringLiteral("sleep"), QStringLiteral("0.1")});
-        Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_window, Num(0), Num(output.height() - 1)});
+        Xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), m_window, Num(0), Num(m_output.height() - 1)});
         return true;
     }
     *error = QStringLiteral("weston's output never showed");

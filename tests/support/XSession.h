@@ -29,10 +29,10 @@ public:
     // Starts the server with a screen of `screen` pixels and the program at `program` with a fresh
     // home folder; false with a reason in `error` when either does not come up.
     bool Start(const QString& program, QString* error, QSize screen = QSize(1920, 1080));
-    // The same with a Wayland compositor (weston) between: weston's output, `output` pixels large,
-    // fills the X screen, and the game is its Wayland client. Window coordinates are then the
-    // output's, and a grab shows the whole output.
-    bool StartOnWayland(const QString& program, QString* error, QSize output);
+    // The same with a Wayland compositor (weston) between: weston's output fills the X screen, and
+    // the game is its Wayland client. Window coordinates are then the output's device pixels, and
+    // a grab shows the whole output.
+    bool StartOnWayland(const QString& program, QString* error, const WestonCompositor::Output& output);
 
     // The two halves of Start(), for a test that sets the display up between them.
     bool StartServer(QString* error, QSize screen);
@@ -77,7 +77,7 @@ private:
     void AppendMove(QStringList& a, QPoint p, const char* pause) const;
     void AppendGlide(QStringList& a, QPoint from, QPoint to) const;
     void AppendPark(QStringList& a) const;
-    bool StartCompositor(QString* error, QSize output);
+    bool StartCompositor(QString* error, const WestonCompositor::Output& output);
     // Runs `command` (a shell's, with the display number file as $0 and `args` after it) as the
     // server; `name` tells which server in an error.
     bool Launch(const QString& command, const QStringList& args, const QString& name, QString* error);
@@ -88,7 +88,7 @@ private:
     QProcess m_program;
     std::unique_ptr<WestonCompositor> m_compositor;
     QString m_wayland;   // the compositor's socket; empty on plain X
-    QSize m_output;      // the compositor's output
+    QSize m_output;      // the compositor's output, in device pixels
     QProcessEnvironment m_extraEnv;
     QString m_display;
     QString m_window;
