@@ -1,18 +1,19 @@
 #include "ArtPixmap.h"
 
 #include "LanguageFolder.h"
+#include "PictureWords.h"
 
 namespace {
 
 // A picture with words comes from the player's language where it was drawn for it; every other
 // picture, and every picture in English, from the resources.
-QPixmap Picture(const QString& file)
+QPixmap Picture(const QString& name, const QString& suffix)
 {
-    if (!language::Folder().isEmpty()) {
-        const QPixmap translated(language::Folder() + QStringLiteral("/art/") + file);
+    if (!language::Folder().isEmpty() && picturewords::ShowsWords(name)) {
+        const QPixmap translated(language::Folder() + QStringLiteral("/art/") + name + suffix);
         if (!translated.isNull()) return translated;
     }
-    return QPixmap(QStringLiteral(":/art/") + file);
+    return QPixmap(QStringLiteral(":/art/") + name + suffix);
 }
 
 }  // namespace
@@ -20,11 +21,11 @@ QPixmap Picture(const QString& file)
 QPixmap ArtPixmap(const QString& name, qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1.0) {
-        const QPixmap sharp = Picture(name + QStringLiteral("@2x.png"));
+        const QPixmap sharp = Picture(name, QStringLiteral("@2x.png"));
         // Qt marks an "@2x" file as twice as dense unless told not to; unmarked it would show too large.
         if (!sharp.isNull() && sharp.devicePixelRatio() > 1.0) return sharp;
     }
-    return Picture(name + QStringLiteral(".png"));
+    return Picture(name, QStringLiteral(".png"));
 }
 
 QPixmap ArtPixmapSized(const QString& name, QSize size, qreal devicePixelRatio)
